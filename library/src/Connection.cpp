@@ -1,0 +1,214 @@
+#include <ordwen/ordwen.h>
+
+#include <QAtomicInteger>
+#include <QSqlDatabase>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QUrl>
+
+namespace ordwen {
+
+class ConnectionPrivate {
+public:
+    QString connectionString;
+    int cursorLocation = adUseClient;
+    QString name; // the QtSql connection name while open
+    bool inTransaction = false;
+    int errorNumber = 0;
+    QString errorDescription;
+
+    void takeError(const QSqlError &error)
+    {
+        bool ok = false;
+        const int code = error.nativeErrorCode().toInt(&ok);
+        errorNumber = ok ? code : -1;
+        errorDescription = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    }
+    QSqlDatabase database() const { return QSqlDatabase::database(name, false); }
+};
+
+namespace {
+QString newConnectionName()
+{
+    static QAtomicInteger<quint64> counter;
+    return QStringLiteral("ordwen-%1").arg(++counter);
+}
+} // namespace
+
+Connection::Connection() : d(std::make_unique<ConnectionPrivate>()) {}
+
+Connection::~Connection()
+{
+    Close();
+}
+
+Connection::Connection(const Connection &other) : d(std::make_unique<ConnectionPrivate>())
+{
+    d->connectionString = other.d->connectionString;
+    d->cursorLocation = other.d->cursorLocation;
+}
+
+Connection &Connection::operator=(const Connection &other)
+{
+    if (this != &other) {
+        Close();
+        d->connectionString = other.d->connectionString;
+        d->cursorLocation = other.d->cursorLocation;
+        ClearErrors();
+    }
+    return *this;
+}
+
+QString Connection::ConnectionString() const { return d->connectionString; }
+void Connection::setConnectionString(const QString &text) { d->connectionString = text; }
+int Connection::CursorLocation() const { return d->cursorLocation; }
+void Connection::setCursorLocation(int location) { d->cursorLocation = location; }
+
+QString Connection::DataSource() const
+{
+    const QStringList parts = d->connectionString.split(QLatin1Char(';'));
+    for (const QString &part : parts) {
+        const qsizetype equals = part.indexOf(QLatin1Char('='));
+        if (equals > 0 && part.left(equals).trimmed().compare(QLatin1String("Data Source"), Qt::CaseInsensitive) == 0)
+            return part.mid(equals + 1);
+    }
+    return QString();
+}
+
+bool Connection::Open()
+{
+    if (IsOpen())
+        return true;
+    ClearErrors();
+    const QString file = DataSource();
+    if (file.isEmpty()) {
+        d->errorNumber = 14; // SQLITE_CANTOPEN
+        d->errorDescription = QStringLiteral("unable to open database file");
+        return false;
+    }
+    d->name = newConnectionName();
+    bool opened = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), d->name);
+        // mode=rw: a missing file is an error and is never created.
+        db.setDatabaseName(QUrl::fromLocalFile(file).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=rw"));
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=3000"));
+        opened = db.open();
+        if (!opened)
+            d->takeError(db.lastError());
+    }
+    if (!opened) {
+        QSqlDatabase::removeDatabase(d->name);
+        d->name.clear();
+    }
+    return opened;
+}
+
+void Connection::Close()
+{
+    if (d->name.isEmpty())
+        return;
+    {
+        QSqlDatabase db = d->database();
+        if (d->inTransaction)
+            db.rollback();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(d->name);
+    d->name.clear();
+    d->inTransaction = false;
+}
+
+bool Connection::IsOpen() const
+{
+    return !d->name.isEmpty() && d->database().isOpen();
+}
+
+bool Connection::BeginTrans()
+{
+    if (!IsOpen()) {
+        d->errorNumber = 21; // SQLITE_MISUSE
+        d->errorDescription = QStringLiteral("the connection is not open");
+        return false;
+    }
+    QSqlDatabase db = d->database();
+    if (!db.transaction()) {
+        d->takeError(db.lastError());
+        return false;
+    }
+    d->inTransaction = true;
+    return true;
+}
+
+bool Connection::CommitTrans()
+{
+    if (!IsOpen() || !d->inTransaction)
+        return false;
+    QSqlDatabase db = d->database();
+    if (!db.commit()) {
+        d->takeError(db.lastError());
+        return false;
+    }
+    d->inTransaction = false;
+    return true;
+}
+
+bool Connection::RollbackTrans()
+{
+    if (!IsOpen() || !d->inTransaction)
+        return false;
+    QSqlDatabase db = d->database();
+    d->inTransaction = false;
+    if (!db.rollback()) {
+        d->takeError(db.lastError());
+        return false;
+    }
+    return true;
+}
+
+RecordsetPtr Connection::Execute(const QString &statement)
+{
+    if (!IsOpen()) {
+        d->errorNumber = 21; // SQLITE_MISUSE
+        d->errorDescription = QStringLiteral("the connection is not open");
+        return {};
+    }
+    QSqlQuery query(d->database());
+    query.setForwardOnly(true);
+    if (!query.exec(statement)) {
+        d->takeError(query.lastError());
+        return {};
+    }
+    if (!query.isSelect())
+        return std::make_shared<Recordset>();
+    const QSqlRecord record = query.record();
+    QStringList names;
+    for (int i = 0; i < record.count(); ++i)
+        names << record.fieldName(i);
+    QList<QVariantList> rows;
+    while (query.next()) {
+        QVariantList row;
+        row.reserve(names.size());
+        for (int i = 0; i < names.size(); ++i)
+            row << (query.isNull(i) ? QVariant() : query.value(i));
+        rows << row;
+    }
+    if (query.lastError().isValid()) {
+        d->takeError(query.lastError());
+        return {};
+    }
+    return std::make_shared<Recordset>(names, rows);
+}
+
+int Connection::ErrorNumber() const { return d->errorNumber; }
+QString Connection::ErrorDescription() const { return d->errorDescription; }
+
+void Connection::ClearErrors()
+{
+    d->errorNumber = 0;
+    d->errorDescription.clear();
+}
+
+} // namespace ordwen

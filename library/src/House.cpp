@@ -1,0 +1,282 @@
+#include "House.h"
+
+#include "ErrorLog.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QSqlDatabase>
+
+#include <charconv>
+#include <dlfcn.h>
+
+namespace ordwen::detail {
+
+namespace {
+
+const QString crlf = QStringLiteral("\r\n");
+
+// Error numbers for failures that do not come from the database engine.
+constexpr int errSubscriptOutOfRange = 9;
+constexpr int errObjectNotSet = 91;
+constexpr int errProviderNotFound = 3706;
+
+QString &folderOverride()
+{
+    static QString folder;
+    return folder;
+}
+
+QByteArray &lastStatement()
+{
+    static QByteArray text;
+    return text;
+}
+
+} // namespace
+
+QString LibraryTitle()
+{
+    return QStringLiteral("Ordwen");
+}
+
+QString LibraryFolder()
+{
+    if (!folderOverride().isEmpty())
+        return folderOverride();
+    static const int anchor = 0;
+    Dl_info info{};
+    if (dladdr(&anchor, &info) != 0 && info.dli_fname)
+        return QFileInfo(QFile::decodeName(info.dli_fname)).absolutePath();
+    return QCoreApplication::applicationDirPath();
+}
+
+void SetLibraryFolder(const QString &folder)
+{
+    folderOverride() = folder;
+}
+
+const QByteArray &LastStatement()
+{
+    return lastStatement();
+}
+
+QString Escaped(const QString &value)
+{
+    QString text = value;
+    text.replace(QLatin1Char('\''), QStringLiteral("''"));
+    text.remove(QChar(u'\0'));
+    return text;
+}
+
+QString Quoted(const QString &value)
+{
+    return QLatin1Char('\'') + Escaped(value) + QStringLiteral("',");
+}
+
+QString Number(float value)
+{
+    // The shortest text that reads back as the same single-precision value, with a point.
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    if (result.ec != std::errc())
+        return QString::number(double(value), 'g', 9);
+    return QString::fromLatin1(buffer, result.ptr - buffer);
+}
+
+QString NowText()
+{
+    return QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+QString DateText(const QDateTime &value)
+{
+    if (!value.isValid())
+        return QString();
+    if (value.time() == QTime(0, 0))
+        return value.date().toString(QStringLiteral("yyyy-MM-dd"));
+    return value.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+House::House()
+{
+    m_strConnect = QStringLiteral("Provider=QSQLITE;User ID=;");
+    m_strConnect += QStringLiteral("Data Source=") + LibraryFolder() + QStringLiteral("/home/home.qd;");
+    m_strConnect += QStringLiteral("Persist Security Info=False;");
+
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
+        // Without the database driver no call can ever reach the file.
+        QMessageBox box(QMessageBox::Critical, LibraryTitle(),
+                        QStringLiteral("The database cannot be found!  If the database has been ") + crlf
+                            + QStringLiteral("moved it must be relocated back to the original folder! "),
+                        QMessageBox::Ok);
+        box.exec();
+        WriteErrorLog(LibraryFolder(), QStringLiteral("Initialize Database Connection"), 14, LogForm::Initialize,
+                      errProviderNotFound, QStringLiteral("Provider cannot be found. It may not be properly installed."));
+        return;
+    }
+
+    m_conDataBase = std::make_shared<Connection>();
+    m_conDataBase->setConnectionString(m_strConnect);
+    m_conDataBase->ClearErrors();
+    m_conDataBase->setCursorLocation(adUseClient);
+}
+
+House::~House()
+{
+    if (m_conDataBase) {
+        m_conDataBase->ClearErrors();
+        m_conDataBase.reset();
+    }
+}
+
+void House::letConDataBase(const Connection &connection)
+{
+    m_conDataBase = std::make_shared<Connection>(connection);
+}
+
+QString House::Clean(QString &strText)
+{
+    strText.replace(QLatin1Char('\''), QStringLiteral("''"));
+    strText.remove(QChar(u'\0'));
+    // Only blanks are trimmed; the caller's variable keeps them.
+    qsizetype first = 0;
+    qsizetype last = strText.size();
+    while (first < last && strText.at(first) == QLatin1Char(' '))
+        ++first;
+    while (last > first && strText.at(last - 1) == QLatin1Char(' '))
+        --last;
+    return strText.mid(first, last - first);
+}
+
+RecordsetPtr House::execute(const QString &statement)
+{
+    lastStatement() = statement.toUtf8();
+    return m_conDataBase->Execute(statement);
+}
+
+void House::showFailureMessage(int number, const QString &description)
+{
+    QMessageBox box(QMessageBox::Critical, LibraryTitle(),
+                    QStringLiteral("ERROR # ") + QString::number(number) + crlf + crlf + description + crlf
+                        + QStringLiteral("In the Dynamic Link Library") + crlf + QStringLiteral("Function: ")
+                        + m_strFunction,
+                    QMessageBox::Ok);
+    box.exec();
+}
+
+bool House::writeCall(const WriteCall &call, const QStringList &strText, const StatementBuilder &build)
+{
+    int number = 0;
+    QString description;
+    auto takeError = [&] {
+        number = m_conDataBase->ErrorNumber();
+        description = m_conDataBase->ErrorDescription();
+    };
+
+    bool ok = false;
+    if (!m_conDataBase) {
+        number = errObjectNotSet;
+        description = QStringLiteral("Object variable or With block variable not set");
+    } else if (!m_conDataBase->Open() || !m_conDataBase->BeginTrans()) {
+        takeError();
+    } else if (strText.size() < call.minimumElements) {
+        number = errSubscriptOutOfRange;
+        description = QStringLiteral("Subscript out of range");
+    } else if (!execute(build()) || !m_conDataBase->CommitTrans()) {
+        takeError();
+    } else {
+        ok = true;
+    }
+
+    if (ok) {
+        m_conDataBase->Close();
+        return true;
+    }
+
+    if (m_conDataBase) {
+        m_conDataBase->RollbackTrans();
+        m_conDataBase->Close();
+    }
+    WriteErrorLog(LibraryFolder(), QString::fromLatin1(call.label), call.bannerBlanks, LogForm::WriteCall, number,
+                  description);
+    if (call.showMessage) {
+        m_strFunction = QString::fromLatin1(call.method);
+        showFailureMessage(number, description);
+    }
+    if (m_conDataBase)
+        m_conDataBase->ClearErrors();
+    return false;
+}
+
+RecordsetPtr House::numberCall(const char *method, const QString &statement)
+{
+    RecordsetPtr rs;
+    int number = 0;
+    QString description;
+    bool ok = false;
+    if (!m_conDataBase) {
+        number = errObjectNotSet;
+        description = QStringLiteral("Object variable or With block variable not set");
+    } else if (!m_conDataBase->Open() || !m_conDataBase->BeginTrans() || !(rs = execute(statement))
+               || !m_conDataBase->CommitTrans()) {
+        number = m_conDataBase->ErrorNumber();
+        description = m_conDataBase->ErrorDescription();
+    } else {
+        ok = true;
+    }
+
+    if (m_conDataBase) {
+        if (!ok)
+            m_conDataBase->RollbackTrans();
+        m_conDataBase->Close();
+    }
+    if (!ok) {
+        m_strFunction = QString::fromLatin1(method);
+        showFailureMessage(number, description);
+        if (m_conDataBase)
+            m_conDataBase->ClearErrors();
+    }
+    return rs;
+}
+
+RecordsetPtr House::readCall(const QString &statement)
+{
+    if (!m_conDataBase)
+        return {};
+    RecordsetPtr rs;
+    if (m_conDataBase->Open() && m_conDataBase->BeginTrans()) {
+        rs = execute(statement);
+        if (rs)
+            m_conDataBase->CommitTrans();
+        else
+            m_conDataBase->RollbackTrans();
+    }
+    m_conDataBase->Close();
+    m_conDataBase->ClearErrors();
+    return rs;
+}
+
+bool House::deleteCall(const QString &statement, const QString &confirmation)
+{
+    const bool executed = m_conDataBase && m_conDataBase->Open() && m_conDataBase->BeginTrans()
+                          && execute(statement) != nullptr;
+
+    QMessageBox box(QMessageBox::Question, QStringLiteral("** WARNING **"), confirmation,
+                    QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::No);
+    const bool confirmed = box.exec() == QMessageBox::Yes;
+
+    bool result = false;
+    if (m_conDataBase) {
+        if (confirmed && executed)
+            result = m_conDataBase->CommitTrans();
+        else
+            m_conDataBase->RollbackTrans();
+        m_conDataBase->Close();
+        m_conDataBase->ClearErrors();
+    }
+    return result;
+}
+
+} // namespace ordwen::detail

@@ -1,0 +1,92 @@
+// The class House: one connection's settings and every statement the program runs.
+#pragma once
+
+#include <ordwen/ordwen.h>
+
+#include <functional>
+
+namespace ordwen::detail {
+
+QString LibraryTitle();
+// The folder of libordwen.so, or the one tests set in its place.
+QString LibraryFolder();
+void SetLibraryFolder(const QString &folder);
+// The last statement executed, for tests.
+const QByteArray &LastStatement();
+
+class House final : public _House {
+public:
+    House();  // Class_Initialize
+    ~House() override; // Class_Terminate
+
+    ConnectionPtr conDataBase() const override { return m_conDataBase; }
+    void letConDataBase(const Connection &connection) override;
+    void setConDataBase(ConnectionPtr connection) override { m_conDataBase = std::move(connection); }
+    QString strFunction() const override { return m_strFunction; }
+    void setStrFunction(const QString &text) override { m_strFunction = text; }
+    QString strConnect() const override { return m_strConnect; }
+    void setStrConnect(const QString &text) override { m_strConnect = text; }
+
+    bool AddClient(QStringList &strText, float sngFee) override;
+    bool UpdateClient(QStringList &strText, float sngFee) override;
+    RecordsetPtr GetNewClientID() override;
+    bool DeleteClient(const QString &strID) override;
+    bool DeleteNote(const QString &strID) override;
+    bool DeleteInvoice(const QString &strID) override;
+    RecordsetPtr LoadClients() override;
+    RecordsetPtr LoadNotes() override;
+    RecordsetPtr LoadInvoices() override;
+    bool AddNotes(QStringList &strText) override;
+    RecordsetPtr GetNewBillID() override;
+    RecordsetPtr GetNewNameID() override;
+    RecordsetPtr GetNewNoteID() override;
+    RecordsetPtr GetNewInvoiceID() override;
+    bool AddInvoice(QStringList &strText, QList<float> &sngAmounts, const QDateTime &datDate) override;
+    bool AddAddress(QStringList &strText) override;
+    RecordsetPtr GetNewAddressID() override;
+    RecordsetPtr RefreshClients() override;
+    RecordsetPtr RefreshAddress() override;
+    bool UpdateAddress(QStringList &strText) override;
+    bool DeleteAddress(const QString &strID) override;
+    RecordsetPtr LoadNames() override;
+    RecordsetPtr LoadOwner() override;
+    bool AddOwner(QStringList &strText) override;
+    bool UpdateOwner(QStringList &strText) override;
+    bool UpdateNotes(QStringList &strText) override;
+    QString Clean(QString &strText) override;
+
+private:
+    // How a write call reports its failure.
+    struct WriteCall {
+        const char *method;     // strFunction and the message's last line
+        const char *label;      // the error-log label
+        int bannerBlanks;       // blanks before the log's banner when it creates the file
+        bool showMessage = true; // all but UpdateClient
+        qsizetype minimumElements; // fewer elements are refused
+    };
+
+    // The statement of a write call, built from the caller's array once the connection is
+    // open and the array is known to be long enough.
+    using StatementBuilder = std::function<QString()>;
+
+    bool writeCall(const WriteCall &call, const QStringList &strText, const StatementBuilder &build);
+    RecordsetPtr numberCall(const char *method, const QString &statement);
+    RecordsetPtr readCall(const QString &statement);
+    bool deleteCall(const QString &statement, const QString &confirmation);
+
+    RecordsetPtr execute(const QString &statement);
+    void showFailureMessage(int number, const QString &description);
+
+    ConnectionPtr m_conDataBase;
+    QString m_strFunction;
+    QString m_strConnect;
+};
+
+// Text items of a statement.
+QString Quoted(const QString &value);                 // "'" + escaped value + "',"
+QString Escaped(const QString &value);                // apostrophes doubled, NUL removed
+QString Number(float value);                          // shortest text, point as separator
+QString NowText();                                    // the current date and time
+QString DateText(const QDateTime &value);             // a date, with its time when it has one
+
+} // namespace ordwen::detail

@@ -1,0 +1,283 @@
+#include "modGlobal.h"
+
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QComboBox>
+#include <QDateTime>
+#include <QDir>
+#include <QEventLoop>
+#include <QLineEdit>
+#include <QLocale>
+#include <QLockFile>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QTextEdit>
+#include <QTimer>
+
+#include <cfloat>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace modGlobal {
+
+ordwen::ConnectionPtr conShared;
+std::shared_ptr<ordwen::_House> objHouse;
+QString strProcedure;
+ordwen::RecordsetPtr rsShared;
+QTreeWidgetItem *itmShared = nullptr;
+QString strOwnerName;
+QString strCompany;
+
+namespace {
+
+QString &applicationFolderOverride()
+{
+    static QString folder;
+    return folder;
+}
+
+std::function<void(int)> &processEnd()
+{
+    static std::function<void(int)> end;
+    return end;
+}
+
+std::unique_ptr<QLockFile> &instanceLock()
+{
+    static std::unique_ptr<QLockFile> lock;
+    return lock;
+}
+
+bool isInsideEditorWidget(const QWidget *widget)
+{
+    // The line edits inside combo boxes and date pickers are not text boxes of the window.
+    for (const QWidget *p = widget->parentWidget(); p; p = p->parentWidget()) {
+        if (qobject_cast<const QComboBox *>(p) || qobject_cast<const QAbstractSpinBox *>(p))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+QString AppVersion()
+{
+    return QString::number(AppMajor) + QLatin1Char('.') + QString::number(AppMinor);
+}
+
+QString ApplicationFolder()
+{
+    const QString &folder = applicationFolderOverride();
+    if (!folder.isEmpty())
+        return folder;
+    return QCoreApplication::applicationDirPath();
+}
+
+void SetApplicationFolder(const QString &folder)
+{
+    applicationFolderOverride() = folder.isEmpty() ? QString() : QDir::cleanPath(folder);
+}
+
+QString AppPath(const QString &relative)
+{
+    return ApplicationFolder() + QLatin1Char('/') + relative;
+}
+
+std::shared_ptr<ordwen::_House> CreateHouse()
+{
+    void *object = nullptr;
+    if (DllGetClassObject(ordwen::CLSID_House, ordwen::IID__House, &object) != ordwen::S_OK_ || !object)
+        return {};
+    return std::shared_ptr<ordwen::_House>(static_cast<ordwen::_House *>(object));
+}
+
+void NewHouse()
+{
+    objHouse = CreateHouse();
+}
+
+void CloseSharedRecordset()
+{
+    if (rsShared) {
+        rsShared->Close();
+        rsShared.reset();
+    }
+}
+
+QString TrimBlanks(const QString &text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first) == QLatin1Char(' '))
+        ++first;
+    while (last > first && text.at(last - 1) == QLatin1Char(' '))
+        --last;
+    return text.mid(first, last - first);
+}
+
+void TrimTextBoxes(QWidget &window)
+{
+    const auto widgets = window.findChildren<QWidget *>();
+    for (QWidget *widget : widgets) {
+        if (auto *line = qobject_cast<QLineEdit *>(widget)) {
+            if (isInsideEditorWidget(line))
+                continue;
+            const QString trimmed = TrimBlanks(line->text());
+            if (trimmed != line->text())
+                line->setText(trimmed);
+        } else if (auto *rich = qobject_cast<QTextEdit *>(widget)) {
+            const QString text = rich->toPlainText();
+            const QString trimmed = TrimBlanks(text);
+            if (trimmed != text)
+                rich->setPlainText(trimmed);
+        } else if (auto *plain = qobject_cast<QPlainTextEdit *>(widget)) {
+            const QString text = plain->toPlainText();
+            const QString trimmed = TrimBlanks(text);
+            if (trimmed != text)
+                plain->setPlainText(trimmed);
+        }
+    }
+}
+
+bool Pause(short &intSeconds)
+{
+    // Counted in clock-second boundaries crossed, not in elapsed time: Pause(0) returns at
+    // the next change of the clock's second.
+    const qint64 start = QDateTime::currentMSecsSinceEpoch() / 1000;
+    for (;;) {
+        const qint64 nowMs = QDateTime::currentMSecsSinceEpoch();
+        if (nowMs / 1000 - start > intSeconds)
+            return true;
+        const int untilNextSecond = int(1000 - nowMs % 1000) + 1;
+        QEventLoop loop;
+        QTimer::singleShot(untilNextSecond, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+}
+
+void SetBusyPointer()
+{
+    if (!QApplication::overrideCursor())
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void SetDefaultPointer()
+{
+    while (QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
+}
+
+namespace {
+
+// The shape of a number in the given locale, with its grouping and decimal characters.
+const QRegularExpression &numberPattern(const QLocale &locale)
+{
+    static QString cachedName;
+    static QRegularExpression pattern;
+    const QString name = locale.name() + locale.groupSeparator() + locale.decimalPoint();
+    if (name != cachedName) {
+        const QString g = QRegularExpression::escape(locale.groupSeparator());
+        const QString d = QRegularExpression::escape(locale.decimalPoint());
+        const QString minus = QRegularExpression::escape(locale.negativeSign());
+        pattern = QRegularExpression(QStringLiteral("^(?:-|%1)?(?:(?:\\d{1,3}(?:%2\\d{3})+|\\d+)(?:%3\\d*)?|%3\\d+)$")
+                                         .arg(minus, g, d));
+        cachedName = name;
+    }
+    return pattern;
+}
+
+bool readNumber(const QString &typed, double &value)
+{
+    const QLocale locale;
+    const QString text = typed.trimmed();
+    if (text.isEmpty() || !numberPattern(locale).match(text).hasMatch())
+        return false;
+    QString plain = text;
+    plain.remove(locale.groupSeparator());
+    plain.replace(locale.decimalPoint(), QStringLiteral("."));
+    plain.replace(locale.negativeSign(), QStringLiteral("-"));
+    bool ok = false;
+    value = plain.toDouble(&ok);
+    return ok && std::isfinite(value) && std::fabs(value) <= double(FLT_MAX);
+}
+
+} // namespace
+
+bool IsNumeric(const QString &text)
+{
+    double value = 0;
+    return readNumber(text, value);
+}
+
+float ConvertNumber(const QString &text)
+{
+    double value = 0;
+    return readNumber(text, value) ? float(value) : 0.0f;
+}
+
+QString FormatAmount(double value)
+{
+    return QLocale().toString(value, 'f', 2);
+}
+
+QString NumberText(const QVariant &value)
+{
+    if (!value.isValid() || value.isNull())
+        return QString();
+    switch (value.typeId()) {
+    case QMetaType::Double:
+    case QMetaType::Float: {
+        // Stored amounts are single precision: show them as such (12.5, not 12.5000000001).
+        QString text = QString::number(double(value.toFloat()), 'g', 7);
+        return text.replace(QLatin1Char('.'), QLocale().decimalPoint());
+    }
+    default:
+        return value.toString();
+    }
+}
+
+QMessageBox::StandardButton ShowMessage(QWidget *parent, const QString &text, QMessageBox::Icon icon,
+                                        QMessageBox::StandardButtons buttons,
+                                        QMessageBox::StandardButton defaultButton, const QString &title)
+{
+    QMessageBox box(icon, title.isEmpty() ? QString::fromLatin1(AppTitle) : title, text, buttons, parent);
+    if (defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(defaultButton);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+void SetInstanceLock(std::unique_ptr<QLockFile> lock)
+{
+    instanceLock() = std::move(lock);
+}
+
+void SetProcessEnd(std::function<void(int)> end)
+{
+    processEnd() = std::move(end);
+}
+
+void CloseAll()
+{
+    // Nothing of the program stays open between events but the instance lock.
+    if (auto &lock = instanceLock()) {
+        lock->unlock();
+        lock.reset();
+    }
+    rsShared.reset();
+    itmShared = nullptr;
+    if (objHouse)
+        objHouse.reset();
+    if (conShared)
+        conShared.reset();
+    QDir::setCurrent(ApplicationFolder());
+    SetDefaultPointer();
+    if (processEnd()) {
+        processEnd()(0);
+        return;
+    }
+    std::fflush(nullptr);
+    std::_Exit(0);
+}
+
+} // namespace modGlobal

@@ -1,0 +1,89 @@
+// Values and procedures that every window of the program shares.
+#pragma once
+
+#include <ordwen/ordwen.h>
+
+#include <QMessageBox>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QTreeWidgetItem;
+class QWidget;
+class QLockFile;
+
+namespace modGlobal {
+
+// The program's title and version, as windows and messages show them.
+inline constexpr char AppTitle[] = "Brisola";
+inline constexpr int AppMajor = 2;
+inline constexpr int AppMinor = 0;
+QString AppVersion(); // "2.0"
+
+// The shared values. All start empty.
+extern ordwen::ConnectionPtr conShared;        // the report connection while a report is open
+extern std::shared_ptr<ordwen::_House> objHouse; // the one data-access object of all windows
+extern QString strProcedure;                   // procedure named in the start-up error message
+extern ordwen::RecordsetPtr rsShared;          // the one recordset slot in use at any time
+extern QTreeWidgetItem *itmShared;             // the list row being worked on
+extern QString strOwnerName;                   // owner's first and last name
+extern QString strCompany;                     // business name
+
+// The folder that holds the program (and beside it the library, home/home.qd, images/...).
+// Tests point it, and the library's, at a temporary folder with SetApplicationFolder.
+QString ApplicationFolder();
+void SetApplicationFolder(const QString &folder); // empty: the program's own folder again
+// ApplicationFolder() + "/" + relative, e.g. AppPath("images/earth.ico").
+QString AppPath(const QString &relative);
+
+// A new House, created through the library's entry point by its class identifier; empty
+// when the library refuses.
+std::shared_ptr<ordwen::_House> CreateHouse();
+// Replaces objHouse with a new House (what each data window does when it loads).
+void NewHouse();
+
+// Closes and releases rsShared. Harmless when it holds nothing.
+void CloseSharedRecordset();
+
+// Removes leading and trailing blanks (only the blank character) from every text box and
+// rich-text box of the window.
+void TrimTextBoxes(QWidget &window);
+// Trims blanks only: tabs and line breaks at either end stay.
+QString TrimBlanks(const QString &text);
+
+// Waits, keeping the window alive, until the clock's seconds count has moved on by more
+// than intSeconds. Always true.
+bool Pause(short &intSeconds);
+
+// The hourglass pointer over the whole program, and back to the default. Never stacked:
+// setting it twice needs one restore.
+void SetBusyPointer();
+void SetDefaultPointer();
+
+// Numbers typed by the user: a decimal number in the user's locale, optional leading minus,
+// optional digit grouping, within single precision. Empty text is not numeric.
+bool IsNumeric(const QString &text);
+// The number a text reads as by the rule above; 0 for empty or unreadable text.
+float ConvertNumber(const QString &text);
+// A number with digit grouping and exactly two decimals ("##,##0.#0"): 1234.5 -> 1,234.50.
+QString FormatAmount(double value);
+// A stored number as the lists show it: the shortest form (25, 12.5).
+QString NumberText(const QVariant &value);
+
+// A message box with the given text, icon, buttons, default button and title; an empty
+// title shows the program's title. Returns the button pressed.
+QMessageBox::StandardButton ShowMessage(QWidget *parent, const QString &text, QMessageBox::Icon icon,
+                                        QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton,
+                                        const QString &title = QString());
+
+// The lock that keeps a second copy of the program from starting; released by CloseAll.
+void SetInstanceLock(std::unique_ptr<QLockFile> lock);
+
+// Closes what is open, releases the shared objects and ends the process. Tests replace the
+// final step with SetProcessEnd so that their own process goes on.
+void CloseAll();
+void SetProcessEnd(std::function<void(int)> end); // empty: end the process for real
+
+} // namespace modGlobal

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QLineEdit>
 #include <QLocale>
@@ -14,6 +15,7 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <cstdio>
@@ -41,6 +43,23 @@ std::function<void(int)> &processEnd()
 {
     static std::function<void(int)> end;
     return end;
+}
+
+struct ProcessState {
+    int exitStatus = 0;
+    bool ended = false;
+};
+
+ProcessState &processState()
+{
+    static ProcessState state;
+    return state;
+}
+
+QString &helpFile()
+{
+    static QString file;
+    return file;
 }
 
 std::unique_ptr<QLockFile> &instanceLock()
@@ -120,6 +139,9 @@ void TrimTextBoxes(QWidget &window)
 {
     const auto widgets = window.findChildren<QWidget *>();
     for (QWidget *widget : widgets) {
+        // The boxes of a window it owns (a dialog parented to it) are not its own.
+        if (widget->window() != window.window())
+            continue;
         if (auto *line = qobject_cast<QLineEdit *>(widget)) {
             if (isInsideEditorWidget(line))
                 continue;
@@ -143,15 +165,20 @@ void TrimTextBoxes(QWidget &window)
 bool Pause(short &intSeconds)
 {
     // Counted in clock-second boundaries crossed, not in elapsed time: Pause(0) returns at
-    // the next change of the clock's second.
+    // the next change of the clock's second. The monotonic timer bounds the wait in case the
+    // clock is set back meanwhile.
     const qint64 start = QDateTime::currentMSecsSinceEpoch() / 1000;
+    const qint64 longest = (qint64(std::max<short>(intSeconds, 0)) + 1) * 1000;
+    QElapsedTimer waited;
+    waited.start();
     for (;;) {
         const qint64 nowMs = QDateTime::currentMSecsSinceEpoch();
-        if (nowMs / 1000 - start > intSeconds)
+        if (nowMs / 1000 - start > intSeconds || waited.elapsed() >= longest)
             return true;
+        // Sleep in the event loop until just after the next second boundary.
         const int untilNextSecond = int(1000 - nowMs % 1000) + 1;
         QEventLoop loop;
-        QTimer::singleShot(untilNextSecond, &loop, &QEventLoop::quit);
+        QTimer::singleShot(untilNextSecond, Qt::PreciseTimer, &loop, &QEventLoop::quit);
         loop.exec();
     }
 }
@@ -255,6 +282,38 @@ void SetInstanceLock(std::unique_ptr<QLockFile> lock)
 void SetProcessEnd(std::function<void(int)> end)
 {
     processEnd() = std::move(end);
+    processState() = ProcessState();
+}
+
+void SetExitStatus(int status)
+{
+    processState().exitStatus = status;
+}
+
+bool ProcessEnded()
+{
+    return processState().ended;
+}
+
+void EndProcess(int status)
+{
+    processState().ended = true;
+    if (processEnd()) {
+        processEnd()(status);
+        return;
+    }
+    std::fflush(nullptr);
+    std::_Exit(status);
+}
+
+QString HelpFile()
+{
+    return helpFile();
+}
+
+void SetHelpFile(const QString &file)
+{
+    helpFile() = file;
 }
 
 void CloseAll()
@@ -272,12 +331,8 @@ void CloseAll()
         conShared.reset();
     QDir::setCurrent(ApplicationFolder());
     SetDefaultPointer();
-    if (processEnd()) {
-        processEnd()(0);
-        return;
-    }
-    std::fflush(nullptr);
-    std::_Exit(0);
+    // The windows are not unloaded one by one: the process simply ends.
+    EndProcess(processState().exitStatus);
 }
 
 } // namespace modGlobal

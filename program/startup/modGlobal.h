@@ -81,9 +81,22 @@ QMessageBox::StandardButton ShowMessage(QWidget *parent, const QString &text, QM
 // The lock that keeps a second copy of the program from starting; released by CloseAll.
 void SetInstanceLock(std::unique_ptr<QLockFile> lock);
 
+// The help file of the program: help/ordwen.hlp below the application folder, set at start-up.
+QString HelpFile();
+void SetHelpFile(const QString &file);
+
 // Closes what is open, releases the shared objects and ends the process. Tests replace the
 // final step with SetProcessEnd so that their own process goes on.
 void CloseAll();
 void SetProcessEnd(std::function<void(int)> end); // empty: end the process for real
+// The status CloseAll ends the process with: 0 unless start-up failed.
+void SetExitStatus(int status);
+// Ends the process at once with the given status, closing nothing (or hands the status to
+// the test's SetProcessEnd hook). CloseAll ends through it.
+void EndProcess(int status);
+// True once the process has been ended. Only under a test's hook does code run on after
+// that; start-up checks it so that it stops where the real process would have ended.
+// SetProcessEnd clears it.
+bool ProcessEnded();
 
 } // namespace modGlobal

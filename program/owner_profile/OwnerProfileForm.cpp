@@ -1,0 +1,211 @@
+#include "owner_profile/OwnerProfileForm.h"
+
+#include "startup/modGlobal.h"
+
+#include <QEvent>
+#include <QFont>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+
+namespace {
+
+// Window client area: 5550 twips wide (15 twips to a pixel).
+constexpr int ClientWidth = 370;
+constexpr int TitleTop = 8;
+constexpr int FirstRowTop = 42;
+constexpr int RowHeight = 24;
+constexpr int LabelLeft = 12;
+constexpr int LabelWidth = 112;
+constexpr int BoxLeft = 128;
+constexpr int BoxHeight = 21;
+constexpr int ButtonWidth = 100;
+constexpr int ButtonHeight = 28;
+
+const char *const FieldCaptions[OwnerProfileForm::FieldCount] = {
+    "Last Name",  "First Name",  "Business Name", "Address",      "City",
+    "State/Prov", "Postal Code", "Telephone",     "Email Address"};
+
+// Box widths: State/Prov narrow, Postal Code and Telephone medium, the others wide.
+constexpr int BoxWidths[OwnerProfileForm::FieldCount] = {230, 230, 230, 230, 230, 40, 110, 130, 230};
+
+struct Rule {
+    int index;
+    int minimumLength; // 1: must not be empty
+    const char *message;
+};
+
+// The checks in the order they run; the first failure wins.
+constexpr Rule ProfileRules[] = {
+    {0, 1, "Last Name is missing! "},
+    {1, 1, "First Name is missing! "},
+    {2, 1, "Business Name is missing! "},
+    {3, 1, "Address is missing! "},
+    {4, 1, "City Name is missing! "},
+    {5, 2, "State/Prov is incomplete! "},
+    {6, 5, "Postal (ZIP) Code is incomplete! "},
+    {7, 7, "Telephone Number is incomplete! "},
+};
+
+void setHighlighted(QLabel *label, bool on) {
+    QFont font = label->font();
+    font.setBold(on);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, on ? QColor(0, 0, 255) : QColor(0, 0, 0));
+    label->setPalette(palette);
+}
+
+QString buttonStyle(const QColor &colour) {
+    return QStringLiteral("QPushButton { background-color: %1; color: black; border: 1px solid #808080;"
+                          " border-radius: 2px; }"
+                          " QPushButton:focus { border: 2px solid #404040; }"
+                          " QPushButton:pressed { background-color: %2; }")
+        .arg(colour.name(), colour.darker(115).name());
+}
+
+} // namespace
+
+OwnerProfileForm::OwnerProfileForm(QWidget *parent, const QString &title, const int (&maxLengths)[FieldCount],
+                                   int clientHeight)
+    : QDialog(parent) {
+    setFont(QFont(QStringLiteral("Verdana"), 8));
+    setFixedSize(ClientWidth, clientHeight);
+
+    lblTitle = new QLabel(title, this);
+    lblTitle->setObjectName(QStringLiteral("lblTitle"));
+    QFont titleFont(QStringLiteral("Verdana"), 12);
+    titleFont.setBold(true);
+    lblTitle->setFont(titleFont);
+    lblTitle->setAlignment(Qt::AlignCenter);
+    lblTitle->setGeometry(0, TitleTop, ClientWidth, 26);
+
+    for (int i = 0; i < FieldCount; ++i) {
+        const int top = FirstRowTop + i * RowHeight;
+        lblData[i] = new QLabel(QString::fromLatin1(FieldCaptions[i]), this);
+        lblData[i]->setObjectName(QStringLiteral("lblData_%1").arg(i));
+        lblData[i]->setGeometry(LabelLeft, top, LabelWidth, BoxHeight);
+        lblData[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        setHighlighted(lblData[i], false);
+
+        txtBox[i] = new QLineEdit(this);
+        txtBox[i]->setObjectName(QStringLiteral("txtBox_%1").arg(i));
+        txtBox[i]->setGeometry(BoxLeft, top, BoxWidths[i], BoxHeight);
+        // A QLineEdit has a limit of its own (32767); 0 stands for "no limit of the window's".
+        if (maxLengths[i] > 0)
+            txtBox[i]->setMaxLength(maxLengths[i]);
+        txtBox[i]->installEventFilter(this);
+    }
+
+    const int buttonTop = FirstRowTop + FieldCount * RowHeight + 6;
+    cmdSave = new QPushButton(tr("&Save"), this);
+    cmdSave->setObjectName(QStringLiteral("cmdSave"));
+    cmdSave->setGeometry(LabelLeft, buttonTop, ButtonWidth, ButtonHeight);
+    cmdSave->setStyleSheet(buttonStyle(QColor(128, 255, 128)));
+    cmdExit = new QPushButton(tr("e&Xit"), this);
+    cmdExit->setObjectName(QStringLiteral("cmdExit"));
+    cmdExit->setGeometry(ClientWidth - LabelLeft - ButtonWidth, buttonTop, ButtonWidth, ButtonHeight);
+    cmdExit->setStyleSheet(buttonStyle(QColor(255, 224, 192)));
+
+    connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
+    connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
+
+    // Tab follows the fields, then Save, then eXit (the first-use window moves Telephone).
+    for (int i = 0; i + 1 < FieldCount; ++i)
+        setTabOrder(txtBox[i], txtBox[i + 1]);
+    setTabOrder(txtBox[FieldCount - 1], cmdSave);
+    setTabOrder(cmdSave, cmdExit);
+    txtBox[0]->setFocus();
+}
+
+int OwnerProfileForm::fieldIndex(const QObject *object) const {
+    for (int i = 0; i < FieldCount; ++i) {
+        if (txtBox[i] == object)
+            return i;
+    }
+    return -1;
+}
+
+bool OwnerProfileForm::eventFilter(QObject *watched, QEvent *event) {
+    const int index = fieldIndex(watched);
+    if (index < 0)
+        return QDialog::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        txtBox_GotFocus(index);
+        break;
+    case QEvent::FocusOut:
+        txtBox_LostFocus(index);
+        break;
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            // Consumed here, so Enter never reaches the window's default button.
+            txtBox_KeyPress(index);
+            return true;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void OwnerProfileForm::txtBox_GotFocus(int index) {
+    setHighlighted(lblData[index], true);
+}
+
+void OwnerProfileForm::txtBox_LostFocus(int index) {
+    setHighlighted(lblData[index], false);
+}
+
+void OwnerProfileForm::txtBox_KeyPress(int index) {
+    if (index + 1 < FieldCount)
+        txtBox[index + 1]->setFocus();
+    else
+        cmdSave->setFocus();
+}
+
+bool OwnerProfileForm::ValidateProfile() {
+    for (const Rule &rule : ProfileRules) {
+        QLineEdit *box = txtBox[rule.index];
+        if (box->text().size() >= rule.minimumLength)
+            continue;
+        modGlobal::SetDefaultPointer();
+        modGlobal::ShowMessage(this, QString::fromLatin1(rule.message), QMessageBox::Critical);
+        box->setFocus();
+        return false;
+    }
+    return true;
+}
+
+bool OwnerProfileForm::PrepareProfile(QStringList &strText, int size) {
+    modGlobal::TrimTextBoxes(*this);
+    if (!ValidateProfile())
+        return false;
+    strText.clear();
+    for (int i = 0; i < FieldCount; ++i)
+        strText << txtBox[i]->text();
+    strText << txtBox[1]->text() + QLatin1Char(' ') + txtBox[0]->text(); // full name
+    while (strText.size() < size)
+        strText << QString();
+    return true;
+}
+
+bool OwnerProfileForm::ReportSave(bool ok) {
+    // The names as typed, not as the library escaped them in the array.
+    modGlobal::strOwnerName = txtBox[1]->text() + QLatin1Char(' ') + txtBox[0]->text();
+    modGlobal::strCompany = txtBox[2]->text();
+    modGlobal::SetDefaultPointer();
+    if (ok) {
+        modGlobal::ShowMessage(this, QStringLiteral("Profile Information Saved! "), QMessageBox::Warning,
+                               QMessageBox::Ok, QMessageBox::NoButton,
+                               QStringLiteral("Record Saved Successfully"));
+    } else {
+        modGlobal::ShowMessage(this, QStringLiteral("Profile Record was NOT Saved! "), QMessageBox::Critical);
+    }
+    return ok;
+}

@@ -1,0 +1,71 @@
+#include "owner_profile/frmEditOwner.h"
+
+#include "startup/modGlobal.h"
+
+#include <QIcon>
+#include <QLineEdit>
+
+namespace {
+
+constexpr int EditMaxLengths[OwnerProfileForm::FieldCount] = {35, 35, 35, 35, 35, 3, 10, 25, 45};
+constexpr int EditClientHeight = 298; // 4470 twips
+constexpr int ProfileSlots = 11;
+
+// The columns of the stored profile, in field order.
+const char *const ProfileColumns[OwnerProfileForm::FieldCount] = {
+    "LName", "FName", "Company", "Address", "City", "State", "Zip", "Phone", "Email"};
+
+} // namespace
+
+frmEditOwner::frmEditOwner(QWidget *parent)
+    : OwnerProfileForm(parent, QStringLiteral("Update Business Profile"), EditMaxLengths, EditClientHeight) {
+    setObjectName(QStringLiteral("frmEditOwner"));
+    // A fixed border with a title bar and a close box, no minimize or maximize.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+}
+
+frmEditOwner::~frmEditOwner() = default;
+
+void frmEditOwner::Form_Load() {
+    const QIcon icon(modGlobal::AppPath(QStringLiteral("images/earth.ico")));
+    if (!icon.isNull())
+        setWindowIcon(icon);
+    setWindowTitle(QString::fromLatin1(modGlobal::AppTitle) + QStringLiteral("  -  ") +
+                   modGlobal::AppVersion());
+    modGlobal::NewHouse();
+    LoadProfile();
+}
+
+void frmEditOwner::LoadProfile() {
+    modGlobal::SetBusyPointer();
+    modGlobal::rsShared = modGlobal::objHouse ? modGlobal::objHouse->LoadOwner() : ordwen::RecordsetPtr();
+    if (auto rs = modGlobal::rsShared) {
+        // With several rows the last one stays in the fields.
+        for (rs->MoveFirst(); !rs->isEOF(); rs->MoveNext()) {
+            for (int i = 0; i < FieldCount; ++i) {
+                const QString value = rs->Text(QString::fromLatin1(ProfileColumns[i]));
+                // The limit stops typing only: a longer stored value (the first-use window
+                // takes any length of business name and telephone) is shown whole, not cut.
+                if (value.size() > EditMaxLengths[i])
+                    txtBox[i]->setMaxLength(int(value.size()));
+                txtBox[i]->setText(value);
+            }
+        }
+    }
+    modGlobal::CloseSharedRecordset();
+    modGlobal::SetDefaultPointer();
+}
+
+void frmEditOwner::cmdSave_Click() {
+    QStringList strText;
+    if (!PrepareProfile(strText, ProfileSlots))
+        return;
+    modGlobal::SetBusyPointer();
+    const bool ok = modGlobal::objHouse && modGlobal::objHouse->UpdateOwner(strText);
+    if (ReportSave(ok))
+        accept();
+}
+
+void frmEditOwner::cmdExit_Click() {
+    close();
+}

@@ -1,0 +1,123 @@
+#include "startup/frmSplash.h"
+
+#include "startup/modGlobal.h"
+
+#include <QFont>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPixmap>
+#include <QProgressBar>
+#include <QScreen>
+
+namespace {
+
+constexpr int SplashWidth = 492;  // 7380 twips
+constexpr int SplashHeight = 320; // 4800 twips
+
+std::function<void()> &waitOverride() {
+    static std::function<void()> wait;
+    return wait;
+}
+
+void waitForNextSecond() {
+    if (waitOverride()) {
+        waitOverride()();
+        return;
+    }
+    short seconds = 0;
+    modGlobal::Pause(seconds);
+}
+
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry,
+                  int pointSize, bool bold, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    QFont font(QStringLiteral("Arial"), pointSize);
+    font.setBold(bold);
+    label->setFont(font);
+    label->setAlignment(alignment);
+    label->setGeometry(geometry);
+    return label;
+}
+
+} // namespace
+
+frmSplash::frmSplash(QWidget *parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
+    setObjectName(QStringLiteral("frmSplash"));
+    setWindowTitle(QString::fromLatin1(modGlobal::AppTitle));
+    setFixedSize(SplashWidth, SplashHeight);
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(255, 255, 255));
+    palette.setColor(QPalette::WindowText, QColor(0, 0, 0));
+    setPalette(palette);
+
+    auto *frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setFrameShape(QFrame::Box);
+    frame->setGeometry(8, 8, SplashWidth - 16, SplashHeight - 16);
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(24, 36, 160, 160);
+    Image1->setAlignment(Qt::AlignCenter);
+
+    lblCompanyProduct = makeLabel(this, "lblCompanyProduct", QStringLiteral("Corvanth Software"),
+                                  QRect(200, 30, 270, 24), 12, true);
+    lblProductName =
+        makeLabel(this, "lblProductName", QStringLiteral("Brisola"), QRect(200, 62, 270, 56), 32, true);
+    QPalette productPalette = lblProductName->palette();
+    productPalette.setColor(QPalette::WindowText, QColor(0, 64, 128));
+    lblProductName->setPalette(productPalette);
+    lblVersion = makeLabel(this, "lblVersion", QStringLiteral("Version"), QRect(200, 124, 270, 22), 11, true,
+                           Qt::AlignRight | Qt::AlignVCenter);
+    Label1 = makeLabel(this, "Label1", QStringLiteral("Initializing..."), QRect(200, 170, 270, 20), 9, false);
+
+    proBar = new QProgressBar(this);
+    proBar->setObjectName(QStringLiteral("proBar"));
+    proBar->setGeometry(24, 212, SplashWidth - 48, 20);
+    proBar->setTextVisible(false);
+    proBar->setVisible(false);
+
+    lblCompany = makeLabel(this, "lblCompany", QStringLiteral("Corvanth Software and Web Design"),
+                           QRect(24, 248, SplashWidth - 48, 20), 9, true);
+    Label2 = makeLabel(this, "Label2", QStringLiteral("www.corvanth.example"),
+                       QRect(24, 270, SplashWidth - 48, 20), 9, false);
+}
+
+frmSplash::~frmSplash() = default;
+
+void frmSplash::SetWait(std::function<void()> wait) {
+    waitOverride() = std::move(wait);
+}
+
+void frmSplash::Form_Load() {
+    modGlobal::SetBusyPointer();
+    lblVersion->setText(modGlobal::AppVersion());
+    // A missing or unreadable picture leaves the place empty.
+    const QPixmap picture(modGlobal::AppPath(QStringLiteral("images/qd02_.png")));
+    if (!picture.isNull())
+        Image1->setPixmap(picture.scaled(Image1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    proBar->setVisible(true);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    show();
+    RunProgressBar();
+    modGlobal::SetDefaultPointer();
+}
+
+void frmSplash::RunProgressBar() {
+    proBar->setMinimum(0);
+    proBar->setMaximum(16);
+    int i = 0;
+    for (;;) {
+        proBar->setValue(i);
+        ++i;
+        if (i >= 16)
+            break;
+        waitForNextSecond();
+        ++i;
+    }
+    unsetCursor();
+}

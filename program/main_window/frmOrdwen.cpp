@@ -1,0 +1,173 @@
+#include "frmOrdwen.h"
+
+#include "ListView.h"
+#include "Twips.h"
+#include "owner_profile/frmEditOwner.h"
+#include "startup/modGlobal.h"
+
+#include <QCalendarWidget>
+#include <QCloseEvent>
+#include <QDate>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+// Client area of the window: 12510 x 9555 twips.
+constexpr int ClientWidth = Twips::ToPixels(12510);
+constexpr int ClientHeight = Twips::ToPixels(9555);
+
+} // namespace
+
+frmOrdwen::frmOrdwen(QWidget *parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("frmOrdwen"));
+    setFont(QFont(QStringLiteral("Verdana"), 8));
+    BuildMenus();
+
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("clientArea"));
+    client->setFixedSize(ClientWidth, ClientHeight);
+    setCentralWidget(client);
+
+    tabMain = new QTabWidget(client);
+    tabMain->setObjectName(QStringLiteral("tabMain"));
+    tabMain->setGeometry(6, 6, ClientWidth - 12, ClientHeight - 12);
+    tabMain->setUsesScrollButtons(false);
+    tabMain->addTab(BuildAddTab(), QStringLiteral("Add Clients"));
+    tabMain->addTab(BuildManageTab(), QStringLiteral("Manage Clients"));
+    tabMain->addTab(BuildBillingTab(), QStringLiteral("Billing"));
+    tabMain->addTab(BuildUtilitiesTab(), QStringLiteral("Utilities"));
+    tabMain->addTab(BuildClipboardTab(), QStringLiteral("Clipboard"));
+
+    const QFont listFont(QStringLiteral("Arial"), 8);
+    for (ListView *list : {lvClients, lvBilling, lvInvoices, lvNotes})
+        list->setFont(listFont);
+
+    SetupLists();
+    ConnectClientEntry();
+
+    // A fixed window, as laid out.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    setWindowTitle(QString::fromLatin1(modGlobal::AppTitle));
+}
+
+frmOrdwen::~frmOrdwen() = default;
+
+void frmOrdwen::BuildMenus() {
+    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuFileAddAddress = mnuFile->addAction(QStringLiteral("Address Book"));
+    mnuFileAddAddress->setObjectName(QStringLiteral("mnuFileAddAddress"));
+    mnuFile->addSeparator()->setObjectName(QStringLiteral("F0"));
+    mnuFileUpdateProfile = mnuFile->addAction(QStringLiteral("Update Business Profile"));
+    mnuFileUpdateProfile->setObjectName(QStringLiteral("mnuFileUpdateProfile"));
+    mnuFile->addSeparator()->setObjectName(QStringLiteral("F1"));
+    mnuFileExit = mnuFile->addAction(QStringLiteral("eXit"));
+    mnuFileExit->setObjectName(QStringLiteral("mnuFileExit"));
+
+    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuHelpShowHelp = mnuHelp->addAction(QStringLiteral("Brisola Help"));
+    mnuHelpShowHelp->setObjectName(QStringLiteral("mnuHelpShowHelp"));
+    mnuHelp->addSeparator()->setObjectName(QStringLiteral("H0"));
+    mnuAbout = mnuHelp->addAction(QStringLiteral("About Brisola"));
+    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
+
+    connect(mnuFileAddAddress, &QAction::triggered, this, &frmOrdwen::mnuFileAddAddress_Click);
+    connect(mnuFileUpdateProfile, &QAction::triggered, this, &frmOrdwen::mnuFileUpdateProfile_Click);
+    connect(mnuFileExit, &QAction::triggered, this, &frmOrdwen::mnuFileExit_Click);
+    connect(mnuHelpShowHelp, &QAction::triggered, this, &frmOrdwen::mnuHelpShowHelp_Click);
+    connect(mnuAbout, &QAction::triggered, this, &frmOrdwen::mnuAbout_Click);
+}
+
+void frmOrdwen::Form_Load() {
+    modGlobal::SetBusyPointer();
+    setWindowTitle(QString::fromLatin1(modGlobal::AppTitle) + QStringLiteral(" - ") +
+                   modGlobal::AppVersion());
+    modGlobal::NewHouse();
+
+    // The lists are empty at this point; each fill only appends.
+    LoadClientList();
+    LoadBillingList();
+    LoadInvoiceList();
+    LoadNotesList();
+
+    calBox->setSelectedDate(QDate::currentDate());
+    // A missing picture leaves the note tab without one.
+    imgClipBoard->setPixmap(QPixmap(modGlobal::AppPath(QStringLiteral("images/clipboard.png"))));
+
+    modGlobal::SetDefaultPointer();
+    tabMain->setCurrentIndex(0);
+}
+
+void frmOrdwen::mnuFileAddAddress_Click() {
+    ShowPlaceholder(m_addressBook, QStringLiteral("Address Book"),
+                    QStringLiteral("The address book is not part of this release yet."));
+}
+
+void frmOrdwen::mnuFileUpdateProfile_Click() {
+    frmEditOwner w(this);
+    w.Form_Load();
+    w.exec();
+}
+
+void frmOrdwen::mnuFileExit_Click() {
+    close();
+}
+
+void frmOrdwen::mnuHelpShowHelp_Click() {
+    ShowPlaceholder(m_help, QStringLiteral("Brisola Help"),
+                    QStringLiteral("The help window is not part of this release yet."));
+}
+
+void frmOrdwen::mnuAbout_Click() {
+    ShowPlaceholder(m_about, QStringLiteral("About Brisola"),
+                    QString::fromLatin1(modGlobal::AppTitle) + QStringLiteral(" ") + modGlobal::AppVersion());
+}
+
+void frmOrdwen::ShowPlaceholder(QPointer<QWidget> &window, const QString &title, const QString &text) {
+    if (!window) {
+        auto *w = new QWidget(this, Qt::Window);
+        w->setAttribute(Qt::WA_DeleteOnClose);
+        w->setObjectName(QStringLiteral("placeholder"));
+        w->setWindowTitle(title);
+        auto *box = new QVBoxLayout(w);
+        box->addWidget(new QLabel(text, w));
+        w->resize(360, 120);
+        window = w;
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void frmOrdwen::closeEvent(QCloseEvent *event) {
+    // Closing the main window in any way ends the program.
+    event->accept();
+    modGlobal::CloseAll();
+}
+
+bool frmOrdwen::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            for (int i = 0; i < ClientFieldCount; ++i) {
+                int keyAscii = 13;
+                if (watched == txtAdd[std::size_t(i)])
+                    txtAdd_KeyPress(i, keyAscii);
+                else if (watched == txtEdit[std::size_t(i)])
+                    txtEdit_KeyPress(i, keyAscii);
+                else
+                    continue;
+                return keyAscii == 0;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

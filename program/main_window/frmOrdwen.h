@@ -1,0 +1,187 @@
+// The main window: client entry and upkeep, billing and invoices, reports and notes, on the
+// five tabs of tabMain. Its implementation is spread over one file per concern:
+//   frmOrdwen.cpp      construction, menus, the load step, closing
+//   layout_*.cpp       the controls of each tab
+//   lists.cpp          filling the four lists, choosing a client, header clicks
+//   client_entry.cpp   adding, updating and deleting clients
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+#include <span>
+
+class ListView;
+class QAction;
+class QButtonGroup;
+class QCalendarWidget;
+class QComboBox;
+class QDateEdit;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QTextEdit;
+
+class frmOrdwen : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmOrdwen(QWidget *parent = nullptr);
+    ~frmOrdwen() override;
+
+    // The load step, run while the window is still hidden: title, a new House, the four
+    // lists filled, the calendar on today, the note tab's picture, "Add Clients" in front.
+    void Form_Load();
+
+    // Number of elements of the entry text-box arrays and the index of the fee box.
+    static constexpr int ClientFieldCount = 15;
+    static constexpr int FeeIndex = 14;
+
+    // ---- Menus ----
+    QMenu *mnuFile = nullptr;
+    QAction *mnuFileAddAddress = nullptr;
+    QAction *mnuFileUpdateProfile = nullptr;
+    QAction *mnuFileExit = nullptr;
+    QMenu *mnuHelp = nullptr;
+    QAction *mnuHelpShowHelp = nullptr;
+    QAction *mnuAbout = nullptr;
+
+    QTabWidget *tabMain = nullptr;
+
+    // ---- Tab 0, "Add Clients" ----
+    std::array<QComboBox *, 1> cboBoxAdd{};
+    std::array<QLineEdit *, ClientFieldCount> txtAdd{};
+    QTextEdit *rtBoxAdd = nullptr;
+    std::array<QRadioButton *, 6> optSchedule{};
+    std::array<QRadioButton *, 6> optService{};
+    std::array<QRadioButton *, 3> optFee{};
+    std::array<QRadioButton *, 3> optBilling{};
+    std::array<QRadioButton *, 2> optPets{};
+    QPushButton *cmdSaveAdd = nullptr;
+    QPushButton *cmdClearAdd = nullptr;
+    QLabel *imgBox_1 = nullptr;
+    QLabel *imgBox_2 = nullptr;
+
+    // ---- Tab 1, "Manage Clients" ----
+    ListView *lvClients = nullptr;
+    QComboBox *cboBoxEdit = nullptr;
+    std::array<QLineEdit *, ClientFieldCount> txtEdit{};
+    QTextEdit *rtBoxEdit = nullptr;
+    QLabel *lblID = nullptr; // never shown: the chosen client's ClientID, empty when none
+    std::array<QRadioButton *, 6> optScheduleEdit{};
+    std::array<QRadioButton *, 6> optServiceEdit{};
+    std::array<QRadioButton *, 3> optFeeEdit{};
+    std::array<QRadioButton *, 3> optBillingEdit{};
+    std::array<QRadioButton *, 2> optPetsEdit{};
+    QPushButton *cmdSaveEdit = nullptr;
+    QPushButton *cmdClearEdit = nullptr;
+    QPushButton *cmdDelete = nullptr;
+
+    // ---- Tab 2, "Billing" ----
+    ListView *lvBilling = nullptr;
+    QDateEdit *datBox = nullptr;
+    std::array<QLabel *, 13> lblClient{};
+    std::array<QLineEdit *, 6> txtBilling{};
+    QTextEdit *rtBilling = nullptr;
+    QLabel *lblBillID = nullptr; // never shown: the client being billed
+    QPushButton *cmdTotalAmount = nullptr;
+    QPushButton *cmdPrintInvoice = nullptr;
+    QPushButton *cmdClearBilling = nullptr;
+
+    // ---- Tab 3, "Utilities" ----
+    QPushButton *cmdClientList = nullptr;
+    QPushButton *cmdClientDataSheet = nullptr;
+    QPushButton *cmdClientsByType = nullptr;
+    QPushButton *cmdAddressList = nullptr;
+    ListView *lvInvoices = nullptr;
+    std::array<QLabel *, 3> lblInvoice{};
+    QPushButton *cmdDeleteInvoice = nullptr;
+    QPushButton *cmdClearInvoice = nullptr;
+    QCalendarWidget *calBox = nullptr;
+
+    // ---- Tab 4, "Clipboard" ----
+    ListView *lvNotes = nullptr;
+    QTextEdit *rtNotes = nullptr;
+    QLabel *lblNoteID = nullptr; // never shown: the chosen note's NoteID
+    QLabel *imgClipBoard = nullptr;
+    QPushButton *cmdSaveNotes = nullptr;
+    QPushButton *cmdPrintNote = nullptr;
+    QPushButton *cmdDeleteNote = nullptr;
+    QPushButton *cmdClearNote = nullptr;
+
+    // ---- Menu actions ----
+    void mnuFileAddAddress_Click();
+    void mnuFileUpdateProfile_Click();
+    void mnuFileExit_Click();
+    void mnuHelpShowHelp_Click();
+    void mnuAbout_Click();
+
+    // ---- Lists ----
+    void LoadClientList();
+    void LoadBillingList();
+    void LoadInvoiceList();
+    void LoadNotesList();
+    void lvClients_Click();
+    void lvClients_KeyPress(QChar key);
+    void lvClients_ColumnClick(int column);
+    void lvBilling_ColumnClick(int column);
+    void lvInvoices_ColumnClick(int column);
+    void lvNotes_ColumnClick(int column);
+
+    // ---- Client entry ----
+    void cmdSaveAdd_Click();
+    void cmdClearAdd_Click();
+    void cmdSaveEdit_Click();
+    void cmdClearEdit_Click();
+    void cmdDelete_Click();
+    // The Enter-key advance; KeyAscii 13 is Enter, set to 0 when the key is used up.
+    void txtAdd_KeyPress(int index, int &KeyAscii);
+    void txtEdit_KeyPress(int index, int &KeyAscii);
+
+    // Record identifiers: prefix and the next number. Empty when the library's answer
+    // could not be read; the caller then does not save.
+    QString NewClientID();
+    QString NewInvoiceID();
+    QString NewNoteID();
+
+    bool ValidateNewClient();
+    bool ValidateEditClient();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void BuildMenus();
+    QWidget *BuildAddTab();
+    QWidget *BuildManageTab();
+    QWidget *BuildBillingTab();
+    QWidget *BuildUtilitiesTab();
+    QWidget *BuildClipboardTab();
+    void ConnectClientEntry();
+    void SetupLists();
+
+    void LoadClients(ListView *list);
+    // The checks both client tabs share: client type, the required boxes and the fee.
+    bool ValidateClientFields(QComboBox *clientType, const std::array<QLineEdit *, ClientFieldCount> &boxes);
+    // The 22 client values from one tab; slot 0 is left for the caller.
+    QStringList ClientValues(QComboBox *clientType, const std::array<QLineEdit *, ClientFieldCount> &boxes,
+                             QTextEdit *notes, std::span<QRadioButton *const> schedule,
+                             std::span<QRadioButton *const> service, std::span<QRadioButton *const> feeType,
+                             std::span<QRadioButton *const> billing,
+                             std::span<QRadioButton *const> pets) const;
+    void RefillClientLists();
+    // Shows a stored value in an edit box whole, even beyond the box's typing limit.
+    static void ShowStoredText(QLineEdit *box, const QString &text);
+    void AdvanceOnEnter(const std::array<QLineEdit *, ClientFieldCount> &boxes, int index, int &KeyAscii);
+
+    // A small window standing in for a window of a later release.
+    void ShowPlaceholder(QPointer<QWidget> &window, const QString &title, const QString &text);
+    QPointer<QWidget> m_addressBook;
+    QPointer<QWidget> m_about;
+    QPointer<QWidget> m_help;
+};

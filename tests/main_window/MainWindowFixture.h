@@ -1,0 +1,117 @@
+// The main window under test: its own application folder with a fresh database, the
+// process end replaced, the window loaded and shown (off screen), every box answered.
+#pragma once
+
+#include "MessageBoxHelper.h"
+#include "TestAppFolder.h"
+
+#include "main_window/ListView.h"
+#include "main_window/frmOrdwen.h"
+#include "startup/modGlobal.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextEdit>
+
+#include <memory>
+
+class MainWindowFixture {
+public:
+    explicit MainWindowFixture(bool copyImages = true) {
+        modGlobal::SetApplicationFolder(folder.path());
+        modGlobal::SetProcessEnd([this](int code) { processEndCode = code; });
+        if (copyImages)
+            folder.copyDelivered(QStringLiteral("images"));
+    }
+    ~MainWindowFixture() {
+        w.reset();
+        modGlobal::CloseSharedRecordset();
+        modGlobal::objHouse.reset();
+        modGlobal::itmShared = nullptr;
+        modGlobal::SetDefaultPointer();
+        modGlobal::SetProcessEnd({});
+        modGlobal::SetApplicationFolder(QString());
+    }
+
+    // Constructs, loads and shows the window. Rows seeded before this appear in the lists.
+    frmOrdwen &open() {
+        w = std::make_unique<frmOrdwen>();
+        w->Form_Load();
+        w->show();
+        QApplication::setActiveWindow(w.get());
+        if (!QTest::qWaitForWindowExposed(w.get()))
+            qWarning("the main window was not exposed");
+        return *w;
+    }
+
+    // A client row as another session would have stored it; the ID counter may be given.
+    bool seedClient(const QString &clientID, const QString &type, const QString &name, const QString &city,
+                    const QString &fee = QStringLiteral("25"),
+                    const QString &schedule = QStringLiteral("Weekly"),
+                    const QString &service = QStringLiteral("Home"),
+                    const QString &feeType = QStringLiteral("Job"),
+                    const QString &billing = QStringLiteral("Monthly"),
+                    const QString &pets = QStringLiteral("No"), int id = 0) {
+        auto q = [](const QString &text) {
+            return QLatin1Char('\'') + QString(text).replace(QStringLiteral("'"), QStringLiteral("''")) +
+                   QLatin1Char('\'');
+        };
+        return folder.exec(
+            QStringLiteral(
+                "INSERT INTO tblClients (%1ClientID,ClientType,Client,Add1,Add2,City,State,Zip,Phone,Contact,"
+                "BAdd1,BAdd2,BCity,BState,BZip,Schedule,Service,DayOfWeek,Fee,FeeType,BSchedule,Pets,"
+                "AddDate,Notes) VALUES (%2%3,%4,%5,'1 Main St','Suite 2',%6,'ON','K1A 0B1','555-0100',"
+                "'Pat','1 Main St','Suite 2',%6,'ON','K1A 0B1',%7,%8,'Tuesday',%9,%10,%11,%12,"
+                "'2024-01-02 10:00:00','Key under mat')")
+                .arg(id ? QStringLiteral("ID,") : QString(),
+                     id ? QString::number(id) + QLatin1Char(',') : QString(), q(clientID), q(type), q(name),
+                     q(city), q(schedule), q(service), fee.isEmpty() ? QStringLiteral("NULL") : fee)
+                .arg(q(feeType), q(billing), q(pets)));
+    }
+
+    // The rows' first-column texts, top to bottom.
+    static QStringList column(const QTreeWidget *list, int column) {
+        QStringList texts;
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            texts << list->topLevelItem(i)->text(column);
+        return texts;
+    }
+
+    // A real mouse click on a list's column header (scrolled into view first).
+    static void clickHeader(QTreeWidget *list, int column) {
+        QHeaderView *header = list->header();
+        list->horizontalScrollBar()->setValue(header->sectionPosition(column));
+        QApplication::processEvents();
+        const int x = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
+        QApplication::processEvents();
+    }
+
+    // A real mouse click on a row of a list.
+    static void clickRow(QTreeWidget *list, int row) {
+        QTreeWidgetItem *item = list->topLevelItem(row);
+        list->scrollToItem(item);
+        list->horizontalScrollBar()->setValue(0);
+        const QRect rect = list->visualItemRect(item);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(10, rect.center().y()));
+        QApplication::processEvents();
+    }
+
+    static int rowOf(const QTreeWidget *list, const QString &key) {
+        for (int i = 0; i < list->topLevelItemCount(); ++i) {
+            if (ListView::Key(list->topLevelItem(i)) == key)
+                return i;
+        }
+        return -1;
+    }
+
+    TestAppFolder folder;
+    MessageBoxHelper boxes;
+    std::unique_ptr<frmOrdwen> w;
+    int processEndCode = -1;
+};

@@ -1,0 +1,381 @@
+// The four lists of the main window: what they show, choosing a client, header-click sorting.
+#include "MainWindowFixture.h"
+#include "TestMain.h"
+
+#include "main_window/option_groups.h"
+#include "startup/ListViewSort.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+
+namespace {
+
+std::span<QRadioButton *const> editGroup(frmOrdwen &w, const QString &name) {
+    if (name == QLatin1String("Schedule"))
+        return w.optScheduleEdit;
+    if (name == QLatin1String("Service"))
+        return w.optServiceEdit;
+    if (name == QLatin1String("FeeType"))
+        return w.optFeeEdit;
+    if (name == QLatin1String("BSchedule"))
+        return w.optBillingEdit;
+    return w.optPetsEdit;
+}
+
+} // namespace
+
+class TestClientLists : public QObject {
+    Q_OBJECT
+private slots:
+    void listsShowEveryField();
+    void invoiceAndNoteRows();
+    void chooseClientFillsManageTab();
+    void unknownCaptionLeavesGroup_data();
+    void unknownCaptionLeavesGroup();
+    void characterKeyChoosesArrowKeyDoesNot();
+    void chooseInEmptyListChangesNothing();
+    void headerClickSortsAsText_data();
+    void headerClickSortsAsText();
+    void directionAlternatesAcrossColumns();
+    void onlyTheHeaderClickSorts();
+    void refillAfterHeaderClickKeepsLibraryOrder();
+    void sortedListPlacesNewRowsInOrder();
+};
+
+void TestClientLists::listsShowEveryField() {
+    MainWindowFixture f;
+    QVERIFY(f.folder.exec(QStringLiteral(
+        "INSERT INTO tblClients "
+        "(ClientID,ClientType,Client,Add1,Add2,City,State,Zip,Phone,Contact,BAdd1,BAdd2,"
+        "BCity,BState,BZip,Schedule,Service,DayOfWeek,Fee,FeeType,BSchedule,Pets,AddDate,Notes) VALUES "
+        "('QD-7','Retail','Zed "
+        "Shop','a1','a2','c','st','z','p','ct','b1','b2','bc','bs','bz','Weekly','Home',"
+        "'Friday',12.5,'Job','Monthly','Yes','2024-01-02 10:00:00','n')")));
+    // A client with Null fields: the cells stay empty.
+    QVERIFY(f.folder.exec(QStringLiteral(
+        "INSERT INTO tblClients (ClientID,ClientType,Client,Fee) VALUES ('QD-8','Home','Amy',NULL)")));
+    QVERIFY(f.seedClient(QStringLiteral("QD-9"), QStringLiteral("Apartment"), QStringLiteral("Moe"),
+                         QStringLiteral("Hull"), QStringLiteral("25")));
+    frmOrdwen &w = f.open();
+
+    for (ListView *list : {w.lvClients, w.lvBilling}) {
+        QCOMPARE(list->columnCount(), 23);
+        QCOMPARE(list->topLevelItemCount(), 3);
+        // Kept sorted by "Client" (the library gives type, then name).
+        QCOMPARE(MainWindowFixture::column(list, 2), (QStringList{"Amy", "Moe", "Zed Shop"}));
+        QTreeWidgetItem *zed = list->topLevelItem(2);
+        QCOMPARE(ListView::Key(zed), QStringLiteral("QD-7"));
+        QStringList cells;
+        for (int c = 0; c < 23; ++c)
+            cells << zed->text(c);
+        QCOMPARE(cells, (QStringList{"QD-7",   "Retail", "Zed Shop", "a1",  "a2",      "c",   "st", "z",
+                                     "p",      "ct",     "b1",       "b2",  "bc",      "bs",  "bz", "Friday",
+                                     "Weekly", "Home",   "12.5",     "Job", "Monthly", "Yes", "n"}));
+        QTreeWidgetItem *amy = list->topLevelItem(0);
+        QCOMPARE(amy->text(18), QString());
+        QCOMPARE(amy->text(3), QString());
+        QCOMPARE(list->topLevelItem(1)->text(18), QStringLiteral("25"));
+        // Cells line up as their column does.
+        QCOMPARE(Qt::Alignment(zed->textAlignment(18)) & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+        QCOMPARE(Qt::Alignment(zed->textAlignment(6)) & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    }
+}
+
+void TestClientLists::invoiceAndNoteRows() {
+    MainWindowFixture f;
+    QVERIFY(f.folder.exec(QStringLiteral("INSERT INTO tblInvoices (InvoiceID, Client, ServiceDate) VALUES "
+                                         "('INV-2', 'Bob', '2024-03-05'), ('INV-1', 'Ann', '2024-12-25')")));
+    QVERIFY(f.folder.exec(QStringLiteral("INSERT INTO tblNotes (NoteID, NoteText, AddDate) VALUES "
+                                         "('QDN-1', 'Buy soap', '2024-03-05 14:30:15'), "
+                                         "('QDN-2', 'Call Ann', '2024-03-06 00:00:00')")));
+    frmOrdwen &w = f.open();
+    // Rows in the library's order; dates in the short form, a note's time when not midnight.
+    QCOMPARE(MainWindowFixture::column(w.lvInvoices, 0), (QStringList{"INV-2", "INV-1"}));
+    QCOMPARE(MainWindowFixture::column(w.lvInvoices, 1), (QStringList{"Bob", "Ann"}));
+    const QLocale locale;
+    QCOMPARE(w.lvInvoices->topLevelItem(0)->text(2),
+             locale.toString(QDate(2024, 3, 5), QLocale::ShortFormat));
+    QCOMPARE(MainWindowFixture::column(w.lvNotes, 1), (QStringList{"Buy soap", "Call Ann"}));
+    const QString noteDate = w.lvNotes->topLevelItem(0)->text(2);
+    QVERIFY2(noteDate.startsWith(locale.toString(QDate(2024, 3, 5), QLocale::ShortFormat)) &&
+                 noteDate.contains(QStringLiteral("2:30:15")),
+             qPrintable(noteDate));
+    QCOMPARE(w.lvNotes->topLevelItem(1)->text(2), locale.toString(QDate(2024, 3, 6), QLocale::ShortFormat));
+}
+
+void TestClientLists::chooseClientFillsManageTab() {
+    MainWindowFixture f;
+    QVERIFY(f.folder.exec(QStringLiteral(
+        "INSERT INTO tblClients "
+        "(ClientID,ClientType,Client,Add1,Add2,City,State,Zip,Phone,Contact,BAdd1,BAdd2,"
+        "BCity,BState,BZip,Schedule,Service,DayOfWeek,Fee,FeeType,BSchedule,Pets,AddDate,Notes) VALUES "
+        "('QD-3','Hospital','General','1 Rd','Wing B','Ottawa','ON','K2P','555','Dr Who','PO 1','Box','Hull',"
+        "'QC','J8X','Bi-Monthly','Special','Mon-Wed',1234.5,'Contract','Other','Yes','2024-01-02 10:00:00',"
+        "'Back door')")));
+    frmOrdwen &w = f.open();
+    w.tabMain->setCurrentIndex(1);
+    MainWindowFixture::clickRow(w.lvClients, 0);
+
+    QCOMPARE(w.lblID->text(), QStringLiteral("QD-3"));
+    QVERIFY(w.lblID->isHidden());
+    QCOMPARE(w.cboBoxEdit->currentText(), QStringLiteral("Hospital"));
+    const QStringList expected{"General", "1 Rd", "Wing B", "Ottawa", "ON",  "K2P",     "555",     "Dr Who",
+                               "PO 1",    "Box",  "Hull",   "QC",     "J8X", "Mon-Wed", "1,234.50"};
+    for (int i = 0; i < 15; ++i)
+        QCOMPARE(w.txtEdit[std::size_t(i)]->text(), expected.at(i));
+    QVERIFY(w.optScheduleEdit[4]->isChecked());
+    QVERIFY(w.optServiceEdit[4]->isChecked());
+    QVERIFY(w.optFeeEdit[2]->isChecked());
+    QVERIFY(w.optBillingEdit[2]->isChecked());
+    QVERIFY(w.optPetsEdit[0]->isChecked());
+    QCOMPARE(w.rtBoxEdit->toPlainText(), QStringLiteral("Back door"));
+    QCOMPARE(w.tabMain->currentIndex(), 1);
+}
+
+void TestClientLists::unknownCaptionLeavesGroup_data() {
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<QString>("unknown");
+    QTest::addColumn<int>("keptIndex");
+
+    // The first client's choice stays on when the second one's text matches no caption.
+    QTest::newRow("schedule, lower case") << "Schedule"
+                                          << "daily" << 1;
+    QTest::newRow("service, extra blank") << "Service"
+                                          << "Home " << 0;
+    QTest::newRow("fee type, empty") << "FeeType"
+                                     << "" << 1;
+    QTest::newRow("billing, other word") << "BSchedule"
+                                         << "Yearly" << 1;
+    QTest::newRow("pets, upper case") << "Pets"
+                                      << "NO" << 1;
+}
+
+void TestClientLists::unknownCaptionLeavesGroup() {
+    QFETCH(QString, column);
+    QFETCH(QString, unknown);
+    QFETCH(int, keptIndex);
+
+    MainWindowFixture f;
+    QVERIFY(f.seedClient(QStringLiteral("QD-1"), QStringLiteral("Home"), QStringLiteral("Ann"),
+                         QStringLiteral("Ottawa")));
+    // The second client differs from the first in every group; the one under test gets a
+    // text no button carries.
+    QVERIFY(f.seedClient(QStringLiteral("QD-2"), QStringLiteral("Home"), QStringLiteral("Bob"),
+                         QStringLiteral("Hull"), QStringLiteral("30"), QStringLiteral("Monthly"),
+                         QStringLiteral("Windows"), QStringLiteral("Hourly"), QStringLiteral("Weekly"),
+                         QStringLiteral("Yes")));
+    QVERIFY(f.folder.exec(
+        QStringLiteral("UPDATE tblClients SET %1 = '%2' WHERE ClientID = 'QD-2'").arg(column, unknown)));
+    frmOrdwen &w = f.open();
+    w.tabMain->setCurrentIndex(1);
+    MainWindowFixture::clickRow(w.lvClients, 0); // Ann
+    MainWindowFixture::clickRow(w.lvClients, 1); // Bob
+    QCOMPARE(w.lblID->text(), QStringLiteral("QD-2"));
+
+    const std::span<QRadioButton *const> group = editGroup(w, column);
+    for (int i = 0; i < int(group.size()); ++i)
+        QCOMPARE(group[std::size_t(i)]->isChecked(), i == keptIndex);
+    // The other groups follow the second client.
+    if (column != QLatin1String("Schedule"))
+        QVERIFY(w.optScheduleEdit[3]->isChecked());
+    if (column != QLatin1String("Pets"))
+        QVERIFY(w.optPetsEdit[0]->isChecked());
+}
+
+void TestClientLists::characterKeyChoosesArrowKeyDoesNot() {
+    MainWindowFixture f;
+    QVERIFY(f.seedClient(QStringLiteral("QD-1"), QStringLiteral("Home"), QStringLiteral("Ann"),
+                         QStringLiteral("Ottawa")));
+    QVERIFY(f.seedClient(QStringLiteral("QD-2"), QStringLiteral("Home"), QStringLiteral("Bob"),
+                         QStringLiteral("Hull")));
+    QVERIFY(f.seedClient(QStringLiteral("QD-3"), QStringLiteral("Home"), QStringLiteral("Cy"),
+                         QStringLiteral("Kanata")));
+    frmOrdwen &w = f.open();
+    w.tabMain->setCurrentIndex(1);
+    MainWindowFixture::clickRow(w.lvClients, 0);
+    QCOMPARE(w.lblID->text(), QStringLiteral("QD-1"));
+
+    // Keys without a character move the selection only.
+    QTest::keyClick(w.lvClients, Qt::Key_Down);
+    QCOMPARE(ListView::Key(w.lvClients->SelectedItem()), QStringLiteral("QD-2"));
+    QCOMPARE(w.lblID->text(), QStringLiteral("QD-1"));
+    QCOMPARE(w.txtEdit[3]->text(), QStringLiteral("Ottawa"));
+
+    // A character key copies the selected row.
+    QTest::keyClick(w.lvClients, Qt::Key_X);
+    QCOMPARE(w.lblID->text(), QStringLiteral("QD-2"));
+    QCOMPARE(w.txtEdit[3]->text(), QStringLiteral("Hull"));
+
+    QTest::keyClick(w.lvClients, Qt::Key_End);
+    QCOMPARE(ListView::Key(w.lvClients->SelectedItem()), QStringLiteral("QD-3"));
+    QCOMPARE(w.lblID->text(), QStringLiteral("QD-2"));
+    QTest::keyClick(w.lvClients, Qt::Key_Space);
+    QCOMPARE(w.lblID->text(), QStringLiteral("QD-3"));
+    QCOMPARE(w.txtEdit[3]->text(), QStringLiteral("Kanata"));
+}
+
+void TestClientLists::chooseInEmptyListChangesNothing() {
+    MainWindowFixture f;
+    frmOrdwen &w = f.open();
+    w.tabMain->setCurrentIndex(1);
+    w.txtEdit[0]->setText(QStringLiteral("typed"));
+    QTest::mouseClick(w.lvClients->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
+    w.lvClients->setFocus();
+    QTest::keyClick(w.lvClients, Qt::Key_A);
+    w.lvClients_Click();
+    QCOMPARE(w.lblID->text(), QString());
+    QCOMPARE(w.txtEdit[0]->text(), QStringLiteral("typed"));
+    QCOMPARE(f.boxes.count(), 0);
+}
+
+void TestClientLists::headerClickSortsAsText_data() {
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QStringList>("descending"); // after the first click
+    QTest::addColumn<QStringList>("ascending");  // after the second
+
+    QTest::newRow("lvClients by Fee")
+        << "lvClients" << 18 << QStringList{"9", "25", "100"} << QStringList{"100", "25", "9"};
+    QTest::newRow("lvBilling by Fee")
+        << "lvBilling" << 18 << QStringList{"9", "25", "100"} << QStringList{"100", "25", "9"};
+    QTest::newRow("lvInvoices by Invoice ID")
+        << "lvInvoices" << 0 << QStringList{"INV-9", "INV-25", "INV-100"}
+        << QStringList{"INV-100", "INV-25", "INV-9"};
+    QTest::newRow("lvNotes by Note ID") << "lvNotes" << 0 << QStringList{"QDN-9", "QDN-25", "QDN-100"}
+                                        << QStringList{"QDN-100", "QDN-25", "QDN-9"};
+}
+
+void TestClientLists::headerClickSortsAsText() {
+    QFETCH(QString, list);
+    QFETCH(int, column);
+    QFETCH(QStringList, descending);
+    QFETCH(QStringList, ascending);
+
+    MainWindowFixture f;
+    QVERIFY(f.seedClient(QStringLiteral("QD-1"), QStringLiteral("Home"), QStringLiteral("Ann"),
+                         QStringLiteral("Ottawa"), QStringLiteral("25")));
+    QVERIFY(f.seedClient(QStringLiteral("QD-2"), QStringLiteral("Home"), QStringLiteral("Bob"),
+                         QStringLiteral("Hull"), QStringLiteral("100")));
+    QVERIFY(f.seedClient(QStringLiteral("QD-3"), QStringLiteral("Home"), QStringLiteral("Cy"),
+                         QStringLiteral("Kanata"), QStringLiteral("9")));
+    QVERIFY(f.folder.exec(QStringLiteral("INSERT INTO tblInvoices (InvoiceID, Client, ServiceDate) VALUES "
+                                         "('INV-25','A','2024-01-01'),('INV-100','B','2024-01-02'),"
+                                         "('INV-9','C','2024-01-03')")));
+    QVERIFY(f.folder.exec(QStringLiteral("INSERT INTO tblNotes (NoteID, NoteText, AddDate) VALUES "
+                                         "('QDN-25','a','2024-01-01'),('QDN-100','b','2024-01-02'),"
+                                         "('QDN-9','c','2024-01-03')")));
+    frmOrdwen &w = f.open();
+    auto *view = w.findChild<ListView *>(list);
+    QVERIFY(view);
+    w.tabMain->setCurrentWidget(w.tabMain->widget(list == QLatin1String("lvClients")    ? 1
+                                                  : list == QLatin1String("lvBilling")  ? 2
+                                                  : list == QLatin1String("lvInvoices") ? 3
+                                                                                        : 4));
+    QApplication::processEvents();
+    QCOMPARE(view->topLevelItemCount(), 3);
+
+    // The list's direction starts ascending, so the first click sorts descending.
+    MainWindowFixture::clickHeader(view, column);
+    QCOMPARE(MainWindowFixture::column(view, column), descending);
+    QCOMPARE(ListViewSort::Direction(view), Qt::DescendingOrder);
+    QVERIFY(!view->isSortingEnabled());
+    MainWindowFixture::clickHeader(view, column);
+    QCOMPARE(MainWindowFixture::column(view, column), ascending);
+    QCOMPARE(ListViewSort::Direction(view), Qt::AscendingOrder);
+}
+
+void TestClientLists::directionAlternatesAcrossColumns() {
+    MainWindowFixture f;
+    QVERIFY(f.seedClient(QStringLiteral("QD-1"), QStringLiteral("Home"), QStringLiteral("Ann"),
+                         QStringLiteral("Toronto")));
+    QVERIFY(f.seedClient(QStringLiteral("QD-2"), QStringLiteral("Home"), QStringLiteral("Bob"),
+                         QStringLiteral("Albany")));
+    QVERIFY(f.seedClient(QStringLiteral("QD-3"), QStringLiteral("Home"), QStringLiteral("Cy"),
+                         QStringLiteral("Montreal")));
+    frmOrdwen &w = f.open();
+    w.tabMain->setCurrentIndex(1);
+    QApplication::processEvents();
+    MainWindowFixture::clickHeader(w.lvClients, 2); // Client: descending
+    QCOMPARE(MainWindowFixture::column(w.lvClients, 2), (QStringList{"Cy", "Bob", "Ann"}));
+    MainWindowFixture::clickHeader(w.lvClients, 5); // City: the list's direction goes on: ascending
+    QCOMPARE(MainWindowFixture::column(w.lvClients, 5), (QStringList{"Albany", "Montreal", "Toronto"}));
+    MainWindowFixture::clickHeader(w.lvClients, 0); // Client ID: descending
+    QCOMPARE(MainWindowFixture::column(w.lvClients, 0), (QStringList{"QD-3", "QD-2", "QD-1"}));
+    // The billing list keeps its own direction.
+    w.tabMain->setCurrentIndex(2);
+    QApplication::processEvents();
+    MainWindowFixture::clickHeader(w.lvBilling, 5);
+    QCOMPARE(MainWindowFixture::column(w.lvBilling, 5), (QStringList{"Toronto", "Montreal", "Albany"}));
+}
+
+void TestClientLists::onlyTheHeaderClickSorts() {
+    MainWindowFixture f;
+    QVERIFY(f.seedClient(QStringLiteral("QD-1"), QStringLiteral("Home"), QStringLiteral("Ann"),
+                         QStringLiteral("Albany")));
+    QVERIFY(f.seedClient(QStringLiteral("QD-2"), QStringLiteral("Home"), QStringLiteral("Bob"),
+                         QStringLiteral("Toronto")));
+    frmOrdwen &w = f.open();
+    // The header's own sort indicator moving must not re-sort a list that keeps itself
+    // sorted: the list's direction and the click handler alone decide.
+    w.lvClients->header()->setSortIndicator(5, Qt::DescendingOrder);
+    QApplication::processEvents();
+    QCOMPARE(MainWindowFixture::column(w.lvClients, 2), (QStringList{"Ann", "Bob"}));
+    QCOMPARE(ListViewSort::Direction(w.lvClients), Qt::AscendingOrder);
+    // One click, one sort, in the list's next direction.
+    w.tabMain->setCurrentIndex(1);
+    QApplication::processEvents();
+    MainWindowFixture::clickHeader(w.lvClients, 2);
+    QCOMPARE(MainWindowFixture::column(w.lvClients, 2), (QStringList{"Bob", "Ann"}));
+}
+
+void TestClientLists::refillAfterHeaderClickKeepsLibraryOrder() {
+    MainWindowFixture f;
+    // Library order is type, then name: Church/Zoe, Home/Ann, Retail/Bob.
+    QVERIFY(f.seedClient(QStringLiteral("QD-1"), QStringLiteral("Home"), QStringLiteral("Ann"),
+                         QStringLiteral("Ottawa")));
+    QVERIFY(f.seedClient(QStringLiteral("QD-2"), QStringLiteral("Retail"), QStringLiteral("Bob"),
+                         QStringLiteral("Hull")));
+    QVERIFY(f.seedClient(QStringLiteral("QD-3"), QStringLiteral("Church"), QStringLiteral("Zoe"),
+                         QStringLiteral("Kanata")));
+    frmOrdwen &w = f.open();
+    QCOMPARE(MainWindowFixture::column(w.lvClients, 2), (QStringList{"Ann", "Bob", "Zoe"}));
+
+    w.tabMain->setCurrentIndex(1);
+    QApplication::processEvents();
+    MainWindowFixture::clickHeader(w.lvClients, 5);
+    QCOMPARE(MainWindowFixture::column(w.lvClients, 5), (QStringList{"Ottawa", "Kanata", "Hull"}));
+
+    // An update refills both lists: the clicked list in library order, the other still
+    // sorted by name.
+    MainWindowFixture::clickRow(w.lvClients, 0);
+    f.boxes.answer(QMessageBox::Yes);
+    QTest::mouseClick(w.cmdSaveEdit, Qt::LeftButton);
+    QCOMPARE(f.boxes.last().title, QStringLiteral("Record Saved Successfully"));
+    QCOMPARE(MainWindowFixture::column(w.lvClients, 2), (QStringList{"Zoe", "Ann", "Bob"}));
+    QCOMPARE(MainWindowFixture::column(w.lvBilling, 2), (QStringList{"Ann", "Bob", "Zoe"}));
+}
+
+void TestClientLists::sortedListPlacesNewRowsInOrder() {
+    MainWindowFixture f;
+    QVERIFY(f.seedClient(QStringLiteral("QD-1"), QStringLiteral("Church"), QStringLiteral("Mia"),
+                         QStringLiteral("Ottawa")));
+    frmOrdwen &w = f.open();
+    // Saving a client on the Add tab refills both lists; they still keep themselves sorted.
+    w.cboBoxAdd[0]->setCurrentIndex(w.cboBoxAdd[0]->findText(QStringLiteral("Retail")));
+    const char *values[] = {"Abe", "1 Rd", "", "Hull", "QC", "J8X", "555", "Abe"};
+    for (int i = 0; i < 8; ++i)
+        w.txtAdd[std::size_t(i)]->setText(QString::fromLatin1(values[i]));
+    w.optSchedule[0]->setChecked(true);
+    w.optService[0]->setChecked(true);
+    w.optFee[0]->setChecked(true);
+    w.optBilling[0]->setChecked(true);
+    w.optPets[0]->setChecked(true);
+    f.boxes.answer(QMessageBox::No);
+    w.cmdSaveAdd_Click();
+    QCOMPARE(MainWindowFixture::column(w.lvClients, 2), (QStringList{"Abe", "Mia"}));
+    QCOMPARE(MainWindowFixture::column(w.lvBilling, 2), (QStringList{"Abe", "Mia"}));
+}
+
+BRISOLA_TEST_MAIN(TestClientLists)
+#include "tst_client_lists.moc"

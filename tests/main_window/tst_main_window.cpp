@@ -1,0 +1,207 @@
+// The main window as a whole: the load step, the menus and closing, typing limits and the
+// Enter-key advance of the client boxes, and that every control fits where it is laid out.
+#include "MainWindowFixture.h"
+#include "TestMain.h"
+
+#include "owner_profile/frmEditOwner.h"
+
+#include <QCalendarWidget>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void loadStep();
+    void missingPictureChangesNothingElse();
+    void clientAreaAndControlsFit();
+    void typingLimits_data();
+    void typingLimits();
+    void enterMovesOn_data();
+    void enterMovesOn();
+    void exitEndsProgram_data();
+    void exitEndsProgram();
+    void updateProfileIsModal();
+};
+
+void TestMainWindow::loadStep() {
+    MainWindowFixture f;
+    QVERIFY(f.seedClient(QStringLiteral("QD-1"), QStringLiteral("Home"), QStringLiteral("Ann"),
+                         QStringLiteral("Ottawa")));
+    QVERIFY(f.folder.exec(QStringLiteral("INSERT INTO tblInvoices (InvoiceID, Client, ServiceDate) VALUES "
+                                         "('INV-1', 'Ann', '2024-03-05')")));
+    QVERIFY(f.folder.exec(QStringLiteral("INSERT INTO tblNotes (NoteID, NoteText, AddDate) VALUES "
+                                         "('QDN-1', 'Buy soap', '2024-03-05 14:30:00')")));
+    auto w = std::make_unique<frmOrdwen>();
+    w->tabMain->setCurrentIndex(3);
+    w->calBox->setSelectedDate(QDate(2001, 1, 1));
+    w->Form_Load();
+    QVERIFY(!w->isVisible()); // the load step runs hidden
+    QCOMPARE(w->windowTitle(), QStringLiteral("Brisola - 2.0"));
+    QVERIFY(modGlobal::objHouse);
+    QCOMPARE(w->tabMain->currentIndex(), 0);
+    QCOMPARE(w->calBox->selectedDate(), QDate::currentDate());
+    QCOMPARE(w->lvClients->topLevelItemCount(), 1);
+    QCOMPARE(w->lvBilling->topLevelItemCount(), 1);
+    QCOMPARE(w->lvInvoices->topLevelItemCount(), 1);
+    QCOMPARE(w->lvNotes->topLevelItemCount(), 1);
+    QVERIFY(!w->imgClipBoard->pixmap().isNull());
+    QVERIFY(!QApplication::overrideCursor());
+}
+
+void TestMainWindow::missingPictureChangesNothingElse() {
+    MainWindowFixture f(false);
+    QVERIFY(f.seedClient(QStringLiteral("QD-1"), QStringLiteral("Home"), QStringLiteral("Ann"),
+                         QStringLiteral("Ottawa")));
+    frmOrdwen &w = f.open();
+    QVERIFY(w.imgClipBoard->pixmap().isNull());
+    QCOMPARE(w.windowTitle(), QStringLiteral("Brisola - 2.0"));
+    QCOMPARE(w.lvClients->topLevelItemCount(), 1);
+    QCOMPARE(w.tabMain->currentIndex(), 0);
+    QCOMPARE(f.boxes.count(), 0);
+}
+
+void TestMainWindow::clientAreaAndControlsFit() {
+    MainWindowFixture f;
+    frmOrdwen &w = f.open();
+    // 12510 x 9555 twips at 15 twips a pixel.
+    QCOMPARE(w.centralWidget()->size(), QSize(834, 637));
+    QCOMPARE(w.tabMain->count(), 5);
+    // Every control lies wholly inside its parent: nothing is cut off at a tab's edge.
+    for (int t = 0; t < w.tabMain->count(); ++t) {
+        w.tabMain->setCurrentIndex(t);
+        QApplication::processEvents();
+        QWidget *page = w.tabMain->widget(t);
+        const auto children = page->findChildren<QWidget *>();
+        for (QWidget *child : children) {
+            if (child->isHidden() || !child->parentWidget() || child->objectName().isEmpty() ||
+                child->objectName().startsWith(QLatin1String("qt_")))
+                continue;
+            if (child->parentWidget() != page && !qobject_cast<QGroupBox *>(child->parentWidget()))
+                continue;
+            QVERIFY2(child->parentWidget()->rect().contains(child->geometry()),
+                     qPrintable(child->objectName() + QStringLiteral(" outside its parent on tab ") +
+                                w.tabMain->tabText(t)));
+        }
+    }
+    // The decorative pictures of the Add Clients tab are there.
+    QVERIFY(!w.imgBox_1->pixmap().isNull());
+    QVERIFY(!w.imgBox_2->pixmap().isNull());
+}
+
+void TestMainWindow::typingLimits_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("limit"); // characters kept of 40 typed
+
+    const int limits[] = {35, 35, 35, 35, 3, 10, 25, 35, 35, 35, 35, 3, 10, 40, 9};
+    for (int i = 0; i < 15; ++i) {
+        for (const char *array : {"txtAdd", "txtEdit"}) {
+            const QString name = QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(i);
+            QTest::newRow(qPrintable(name)) << name << limits[i];
+        }
+    }
+}
+
+void TestMainWindow::typingLimits() {
+    QFETCH(QString, box);
+    QFETCH(int, limit);
+
+    MainWindowFixture f;
+    frmOrdwen &w = f.open();
+    auto *edit = w.findChild<QLineEdit *>(box);
+    QVERIFY(edit);
+    w.tabMain->setCurrentIndex(box.startsWith(QLatin1String("txtAdd")) ? 0 : 1);
+    edit->setFocus();
+    QTest::keyClicks(edit, QStringLiteral("abcdefghij").repeated(4));
+    QCOMPARE(edit->text().size(), limit);
+}
+
+void TestMainWindow::enterMovesOn_data() {
+    QTest::addColumn<QString>("array");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("focusAfter");
+
+    for (const char *array : {"txtAdd", "txtEdit"}) {
+        for (int i = 0; i < 15; ++i) {
+            QTest::newRow(qPrintable(QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(i)))
+                << QString::fromLatin1(array) << i << (i <= 12 ? i + 1 : i);
+        }
+    }
+}
+
+void TestMainWindow::enterMovesOn() {
+    QFETCH(QString, array);
+    QFETCH(int, index);
+    QFETCH(int, focusAfter);
+
+    MainWindowFixture f;
+    frmOrdwen &w = f.open();
+    const bool add = array == QLatin1String("txtAdd");
+    w.tabMain->setCurrentIndex(add ? 0 : 1);
+    QApplication::processEvents();
+    auto &boxes = add ? w.txtAdd : w.txtEdit;
+    QLineEdit *box = boxes[std::size_t(index)];
+    box->setFocus();
+    QTRY_VERIFY(box->hasFocus());
+    // Characters are never filtered; Enter is.
+    QTest::keyClicks(box, QStringLiteral("a1$"));
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(w.focusWidget(), boxes[std::size_t(focusAfter)]);
+    QCOMPARE(box->text(), QStringLiteral("a1$"));
+    QCOMPARE(f.boxes.count(), 0);
+}
+
+void TestMainWindow::exitEndsProgram_data() {
+    QTest::addColumn<bool>("byMenu");
+    QTest::newRow("eXit") << true;
+    QTest::newRow("close box") << false;
+}
+
+void TestMainWindow::exitEndsProgram() {
+    QFETCH(bool, byMenu);
+    MainWindowFixture f;
+    frmOrdwen &w = f.open();
+    QVERIFY(modGlobal::objHouse);
+    if (byMenu)
+        w.mnuFileExit->trigger();
+    else
+        w.close();
+    QCOMPARE(f.processEndCode, 0);
+    QVERIFY(!modGlobal::objHouse); // CloseAll released the shared objects
+}
+
+void TestMainWindow::updateProfileIsModal() {
+    MainWindowFixture f;
+    QVERIFY(f.folder.exec(QStringLiteral("INSERT INTO tblOwner (OwnerID, LName, FName, Company, Address, "
+                                         "City, State, Zip, Phone, Email, FullName) "
+                                         "VALUES ('OWN-1', 'Lee', 'Ann', 'Sparkle', '1 Rd', 'Ottawa', 'ON', "
+                                         "'K1A', '555', 'a@b.c', 'Ann Lee')")));
+    frmOrdwen &w = f.open();
+    bool shown = false;
+    bool ownedAndModal = false;
+    QString company;
+    QTimer::singleShot(50, [&] {
+        QWidget *active = QApplication::activeModalWidget();
+        if (auto *profile = qobject_cast<frmEditOwner *>(active)) {
+            shown = true;
+            ownedAndModal = profile->isModal() && profile->parentWidget() == &w;
+            company = profile->txtBox[2]->text();
+            profile->reject();
+        } else if (active) {
+            active->close();
+        }
+    });
+    // Returns only when the profile window has closed.
+    w.mnuFileUpdateProfile->trigger();
+    QVERIFY(shown);
+    QVERIFY(ownedAndModal);
+    QCOMPARE(company, QStringLiteral("Sparkle")); // its load step ran
+}
+
+BRISOLA_TEST_MAIN(TestMainWindow)
+#include "tst_main_window.moc"

@@ -223,7 +223,8 @@ void frmOrdwen::lvClients_Click() {
     lblID->setText(ListView::Key(item));
     // A type outside the box's list leaves the box empty rather than showing the previous
     // client's type.
-    cboBoxEdit->setCurrentIndex(cboBoxEdit->findText(item->text(1), Qt::MatchExactly));
+    cboBoxEdit->setCurrentIndex(
+        cboBoxEdit->findText(item->text(1), Qt::MatchExactly | Qt::MatchCaseSensitive));
     for (int i = 0; i < FeeIndex; ++i)
         ShowStoredText(txtEdit[std::size_t(i)], item->text(i + 2));
     options::SwitchOnCaption(optScheduleEdit, item->text(16));

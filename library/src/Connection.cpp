@@ -1,6 +1,7 @@
 #include <ordwen/ordwen.h>
 
 #include <QAtomicInteger>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -68,13 +69,13 @@ void Connection::setCursorLocation(int location) { d->cursorLocation = location;
 
 QString Connection::DataSource() const
 {
-    const QStringList parts = d->connectionString.split(QLatin1Char(';'));
-    for (const QString &part : parts) {
-        const qsizetype equals = part.indexOf(QLatin1Char('='));
-        if (equals > 0 && part.left(equals).trimmed().compare(QLatin1String("Data Source"), Qt::CaseInsensitive) == 0)
-            return part.mid(equals + 1);
-    }
-    return QString();
+    // The folder is written into the string as it is and may itself hold ';', so the value
+    // ends only where the next "Name=" item begins (or at the end).
+    static const QRegularExpression dataSource(
+        QStringLiteral("(?:^|;)\\s*Data Source\\s*=(.*?)(?:;(?=\\s*[A-Za-z][A-Za-z ]*=)|;?$)"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpressionMatch match = dataSource.match(d->connectionString);
+    return match.hasMatch() ? match.captured(1) : QString();
 }
 
 bool Connection::Open()

@@ -1,7 +1,7 @@
 // Client upkeep on the "Add Clients" and "Manage Clients" tabs: the checks, saving a new
 // client, updating and deleting the chosen one, emptying the tabs, and Enter moving on.
-#include "ListView.h"
-#include "RecordID.h"
+#include "startup/ListView.h"
+#include "startup/RecordID.h"
 #include "frmOrdwen.h"
 #include "option_groups.h"
 

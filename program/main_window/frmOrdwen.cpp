@@ -1,6 +1,6 @@
 #include "frmOrdwen.h"
 
-#include "ListView.h"
+#include "startup/ListView.h"
 #include "Twips.h"
 #include "owner_profile/frmEditOwner.h"
 #include "startup/modGlobal.h"

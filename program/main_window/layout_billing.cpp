@@ -1,6 +1,6 @@
 // Tab 2, "Billing": the client list at the top; below it the chosen client's data on the
 // left and the charges of one visit on the right.
-#include "ListView.h"
+#include "startup/ListView.h"
 #include "frmOrdwen.h"
 #include "layout_helpers.h"
 

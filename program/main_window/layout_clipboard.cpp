@@ -1,6 +1,6 @@
 // Tab 4, "Clipboard": the note list, the note editor below it, the picture and the note
 // buttons on the right.
-#include "ListView.h"
+#include "startup/ListView.h"
 #include "frmOrdwen.h"
 #include "layout_helpers.h"
 

@@ -1,6 +1,6 @@
 // Tab 1, "Manage Clients": the client list across the top, the chosen client's fields in
 // two columns below it, the option groups along the bottom.
-#include "ListView.h"
+#include "startup/ListView.h"
 #include "frmOrdwen.h"
 #include "layout_helpers.h"
 

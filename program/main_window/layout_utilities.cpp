@@ -1,6 +1,6 @@
 // Tab 3, "Utilities": the report buttons, the month calendar, and the invoice list with
 // its delete panel.
-#include "ListView.h"
+#include "startup/ListView.h"
 #include "frmOrdwen.h"
 #include "layout_helpers.h"
 

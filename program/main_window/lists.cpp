@@ -1,6 +1,6 @@
 // The four lists of the main window: filling them from the library, choosing a client in
 // lvClients, and the header click that sorts a list.
-#include "ListView.h"
+#include "startup/ListView.h"
 #include "frmOrdwen.h"
 #include "option_groups.h"
 

@@ -5,7 +5,7 @@
 #include "MessageBoxHelper.h"
 #include "TestAppFolder.h"
 
-#include "main_window/ListView.h"
+#include "startup/ListView.h"
 #include "main_window/frmOrdwen.h"
 #include "startup/modGlobal.h"
 

@@ -253,7 +253,10 @@ RecordsetPtr House::readCall(const QString &statement)
             m_conDataBase->RollbackTrans();
     }
     m_conDataBase->Close();
-    m_conDataBase->ClearErrors();
+    // A failed read shows and logs nothing; the engine's reason stays on the connection
+    // until its next call opens it, so that a caller can tell the user why nothing came.
+    if (rs)
+        m_conDataBase->ClearErrors();
     return rs;
 }
 

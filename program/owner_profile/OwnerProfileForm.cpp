@@ -2,7 +2,9 @@
 
 #include "startup/modGlobal.h"
 
+#include <QCoreApplication>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QFont>
 #include <QKeyEvent>
 #include <QLabel>
@@ -133,9 +135,20 @@ bool OwnerProfileForm::eventFilter(QObject *watched, QEvent *event) {
     if (index < 0)
         return QDialog::eventFilter(watched, event);
     switch (event->type()) {
-    case QEvent::FocusIn:
+    case QEvent::FocusIn: {
         txtBox_GotFocus(index);
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+            reason == Qt::ShortcutFocusReason) {
+            // A line edit entered from the keyboard (or focused as its window opens) selects
+            // all its text, and the next key typed would wipe out the value. Entering a field
+            // changes only its label: the box takes the focus with its text and caret as they were.
+            QFocusEvent plain(QEvent::FocusIn, Qt::OtherFocusReason);
+            QCoreApplication::sendEvent(watched, &plain);
+            return true;
+        }
         break;
+    }
     case QEvent::FocusOut:
         txtBox_LostFocus(index);
         break;

@@ -49,6 +49,8 @@ void frmEditOwner::LoadProfile() {
                 if (value.size() > EditMaxLengths[i])
                     txtBox[i]->setMaxLength(int(value.size()));
                 txtBox[i]->setText(value);
+                // Show a value too long for its box from its beginning, not scrolled to its end.
+                txtBox[i]->setCursorPosition(0);
             }
         }
     }

@@ -101,17 +101,12 @@ std::optional<MainError> loadMainWindow() {
 std::optional<MainError> checkDatabaseReadable() {
     if (!modGlobal::objHouse || modGlobal::objHouse->LoadOwner())
         return std::nullopt;
-    // The library keeps no reason for a failed read: read again on a connection of our own,
-    // made from the House's settings, to learn the engine's.
-    MainError error{0, QString()};
-    if (const ordwen::ConnectionPtr settings = modGlobal::objHouse->conDataBase()) {
-        ordwen::Connection probe(*settings);
-        if (!probe.Open() || !probe.Execute(QStringLiteral("SELECT * FROM tblOwner;")))
-            error = {probe.ErrorNumber(), probe.ErrorDescription()};
-        probe.Close();
-    }
-    if (error.number == 0)
-        error = {sqliteCantOpen, QStringLiteral("unable to open database file")};
+    // The library's read shows nothing when it fails, but leaves the engine's reason on the
+    // House's connection.
+    MainError error{sqliteCantOpen, QStringLiteral("unable to open database file")};
+    if (const ordwen::ConnectionPtr connection = modGlobal::objHouse->conDataBase();
+        connection && connection->ErrorNumber() != 0)
+        error = {connection->ErrorNumber(), connection->ErrorDescription()};
     const QString file = QDir::toNativeSeparators(modGlobal::AppPath(QStringLiteral("home/home.qd")));
     return MainError{error.number, QStringLiteral("The database file ") + file +
                                        QStringLiteral(" cannot be opened or read: ") + error.description};

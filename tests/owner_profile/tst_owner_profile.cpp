@@ -259,6 +259,43 @@ private slots:
         QTRY_VERIFY(plain(4));
     }
 
+    void enteringAFieldSelectsNothing_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("field");
+        QTest::newRow("edit: the window opens") << QStringLiteral("edit") << QStringLiteral("open") << 0;
+        QTest::newRow("edit: Tab") << QStringLiteral("edit") << QStringLiteral("tab") << 1;
+        QTest::newRow("edit: Shift+Tab") << QStringLiteral("edit") << QStringLiteral("backtab") << 1;
+        QTest::newRow("add: Tab") << QStringLiteral("add") << QStringLiteral("tab") << 1;
+    }
+
+    void enteringAFieldSelectsNothing() {
+        QFETCH(QString, kind);
+        QFETCH(QString, how);
+        QFETCH(int, field);
+        folder->exec(QStringLiteral(
+            "INSERT INTO tblOwner (OwnerID, LName, FName, Company, Address, City, State, Zip, Phone, "
+            "Email, FullName, AddDate) VALUES ('Smith - 431', 'Smith', 'Ann', 'Shine Cleaning', "
+            "'12 Elm Street', 'Springfield', 'IL', '62704', '555-0134', 'ann@shine.example', "
+            "'Ann Smith', '2024-01-02 03:04:05')"));
+        auto window = openWindow(kind);
+        if (kind == QLatin1String("add"))
+            fill(*window, ValidProfile);
+        if (how == QLatin1String("tab")) {
+            window->txtBox[field - 1]->setFocus();
+            QTest::keyClick(window->txtBox[field - 1], Qt::Key_Tab);
+        } else if (how == QLatin1String("backtab")) {
+            window->txtBox[field + 1]->setFocus();
+            QTest::keyClick(window->txtBox[field + 1], Qt::Key_Backtab, Qt::ShiftModifier);
+        }
+        QTRY_COMPARE(focusedField(*window), field);
+        QTRY_VERIFY(window->lblData[field]->font().bold());
+        // Only the label changes: the text is neither selected nor touched, so the next key
+        // typed does not wipe out the stored value.
+        QVERIFY(!window->txtBox[field]->hasSelectedText());
+        QCOMPARE(window->txtBox[field]->text(), ValidProfile[field]);
+    }
+
     void typingStopsAtTheLimit_data() {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<int>("field");
@@ -427,6 +464,9 @@ private slots:
                                       QString()};
         for (int i = 0; i < OwnerProfileForm::FieldCount; ++i)
             QCOMPARE(window->txtBox[i]->text(), expected[i]);
+        // A business name wider than its box is seen from its start, not scrolled to its end.
+        QVERIFY(window->txtBox[2]->fontMetrics().horizontalAdvance(longName) > window->txtBox[2]->width());
+        QCOMPARE(window->txtBox[2]->cursorPosition(), 0);
         QCOMPARE(window->windowTitle(), QStringLiteral("Brisola  -  2.0"));
         QVERIFY(!window->windowIcon().isNull());
         QCOMPARE(window->lblTitle->text(), QStringLiteral("Update Business Profile"));

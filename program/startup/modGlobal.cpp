@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QGridLayout>
 #include <QLineEdit>
 #include <QLocale>
 #include <QLockFile>
@@ -271,6 +272,13 @@ QMessageBox::StandardButton ShowMessage(QWidget *parent, const QString &text, QM
     QMessageBox box(icon, title.isEmpty() ? QString::fromLatin1(AppTitle) : title, text, buttons, parent);
     if (defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(defaultButton);
+    // A short message under a long title ("Record Saved Successfully") would make a box too
+    // narrow for its title bar: keep the box at least as wide as the title needs.
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
+        const int titleWidth = box.fontMetrics().horizontalAdvance(box.windowTitle()) + 120;
+        grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(),
+                      0, 1, grid->columnCount());
+    }
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

@@ -17,6 +17,8 @@
 #include <QRegularExpression>
 #include <QTextEdit>
 
+#include <cmath>
+
 namespace {
 
 void addClientColumns(ListView *list) {
@@ -116,6 +118,20 @@ QString dateText(const QVariant &value, bool withTime) {
         text += QLatin1Char(' ') + locale.toString(when.time(), format.trimmed());
     }
     return text;
+}
+
+// The fee cell as the fee box shows it: digit grouping and two decimals. The cell is the
+// list's own text of a stored number, which for a large amount has an exponent
+// (1e+07): that is a number too, or the client could not be updated without retyping
+// the fee. Text that is no number at all is shown as it is.
+QString amountText(const QString &cell) {
+    if (modGlobal::IsNumeric(cell))
+        return modGlobal::FormatAmount(modGlobal::ConvertNumber(cell));
+    bool ok = false;
+    const double value = QLocale().toDouble(cell.trimmed(), &ok);
+    if (ok && std::isfinite(value))
+        return modGlobal::FormatAmount(value);
+    return cell;
 }
 
 // Starts a list fill: a fresh shared recordset from the library.
@@ -229,9 +245,7 @@ void frmOrdwen::lvClients_Click() {
         ShowStoredText(txtEdit[std::size_t(i)], item->text(i + 2));
     options::SwitchOnCaption(optScheduleEdit, item->text(16));
     options::SwitchOnCaption(optServiceEdit, item->text(17));
-    const QString fee = item->text(18);
-    ShowStoredText(txtEdit[FeeIndex],
-                   modGlobal::IsNumeric(fee) ? modGlobal::FormatAmount(modGlobal::ConvertNumber(fee)) : fee);
+    ShowStoredText(txtEdit[FeeIndex], amountText(item->text(18)));
     options::SwitchOnCaption(optFeeEdit, item->text(19));
     options::SwitchOnCaption(optBillingEdit, item->text(20));
     options::SwitchOnCaption(optPetsEdit, item->text(21));

@@ -56,7 +56,10 @@ QTreeWidgetItem *ListView::SelectedItem() const {
 void ListView::keyPressEvent(QKeyEvent *event) {
     QTreeWidget::keyPressEvent(event);
     // Arrow keys, page keys and the like carry no character and only move the selection.
+    // The Delete key carries the DEL character on some keyboards; it is no character typed.
     const QString text = event->text();
-    if (!text.isEmpty() && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+    if (text.isEmpty() || event->key() == Qt::Key_Delete || text.at(0) == QChar(0x7f))
+        return;
+    if (!(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
         emit KeyPress(text.at(0));
 }

@@ -20,6 +20,23 @@
 
 #include <memory>
 
+// Notes, for every message box as it appears, whether the hourglass pointer was up: the
+// window puts the normal pointer back before it shows any message of its own.
+class PointerWatch : public QObject {
+public:
+    PointerWatch() { qApp->installEventFilter(this); }
+    ~PointerWatch() override { qApp->removeEventFilter(this); }
+    // In the order the boxes appeared (the order of MessageBoxHelper::shown()).
+    QList<bool> busyAtBox;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::Show && qobject_cast<QMessageBox *>(watched))
+            busyAtBox << (QApplication::overrideCursor() != nullptr);
+        return false;
+    }
+};
+
 class MainWindowFixture {
 public:
     explicit MainWindowFixture(bool copyImages = true) {
@@ -110,8 +127,13 @@ public:
         return -1;
     }
 
+    // True when box number `index` (counted from 0) appeared under the hourglass.
+    bool busyAtBox(int index) const { return pointers.busyAtBox.value(index, true); }
+    static bool pointerBusy() { return QApplication::overrideCursor() != nullptr; }
+
     TestAppFolder folder;
     MessageBoxHelper boxes;
+    PointerWatch pointers;
     std::unique_ptr<frmOrdwen> w;
     int processEndCode = -1;
 };

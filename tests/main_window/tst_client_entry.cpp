@@ -3,6 +3,7 @@
 #include "MainWindowFixture.h"
 #include "TestMain.h"
 
+#include <QButtonGroup>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
@@ -81,10 +82,13 @@ private slots:
     void identifierFollowsLargestCounter();
     void everyTypedTextStoredExactly();
     void failedAddLeavesNothing();
+    void optionScanTakesLowestIndex();
     void unreadableIdentifierRefusesSave();
     void updateClient_data();
     void updateClient();
     void updateStoresUnmatchedGroupsEmpty();
+    void storedValueSurvivesUpdate_data();
+    void storedValueSurvivesUpdate();
     void failedUpdate();
     void deleteClient_data();
     void deleteClient();
@@ -138,9 +142,13 @@ void TestClientEntry::addChecks() {
     // Everything before the check passes, the check and everything after it fail: the first
     // failure in the fixed order is the one shown.
     fillAddTab(w, check - 1);
+    // A refusal puts the normal pointer back before its message, whatever was showing.
+    modGlobal::SetBusyPointer();
     QTest::mouseClick(w.cmdSaveAdd, Qt::LeftButton);
 
     QCOMPARE(f.boxes.count(), 1);
+    QVERIFY(!f.busyAtBox(0));
+    QVERIFY(!MainWindowFixture::pointerBusy());
     const ShownBox box = f.boxes.last();
     QCOMPARE(box.text, message);
     QCOMPARE(box.icon, QMessageBox::Critical);
@@ -200,9 +208,12 @@ void TestClientEntry::editChecks() {
             type(w.txtEdit[std::size_t(boxes[i])], QStringLiteral("  "));
     }
     type(w.txtEdit[14], QStringLiteral("1.2.3"));
+    modGlobal::SetBusyPointer();
     QTest::mouseClick(w.cmdSaveEdit, Qt::LeftButton);
 
     QCOMPARE(f.boxes.count(), 1);
+    QVERIFY(!f.busyAtBox(0));
+    QVERIFY(!MainWindowFixture::pointerBusy());
     const ShownBox box = f.boxes.last();
     QCOMPARE(box.text, message);
     QCOMPARE(box.icon, QMessageBox::Critical);
@@ -268,6 +279,8 @@ void TestClientEntry::addClient() {
     QCOMPARE(box.buttons, QMessageBox::Yes | QMessageBox::No);
     QCOMPARE(box.defaultButton, QMessageBox::No);
     QCOMPARE(box.title, QStringLiteral("Record Saved Successfully"));
+    QVERIFY(!f.busyAtBox(0));
+    QVERIFY(!MainWindowFixture::pointerBusy());
     QCOMPARE(w.tabMain->currentIndex(), 0);
 
     const QVariantMap row = clientRow(f.folder, QStringLiteral("QD-1"));
@@ -412,9 +425,44 @@ void TestClientEntry::failedAddLeavesNothing() {
     QCOMPARE(box.icon, QMessageBox::Critical);
     QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     QCOMPARE(box.title, QStringLiteral(" ERROR"));
+    QVERIFY(!f.busyAtBox(1));
+    QVERIFY(!MainWindowFixture::pointerBusy());
     QCOMPARE(clientCount(f.folder), 0);
+    // The tab is emptied, the focus in the client-type box.
     QCOMPARE(w.txtAdd[0]->text(), QString());
+    QVERIFY(!w.optPets[0]->isChecked());
+    QCOMPARE(focusName(w), QStringLiteral("cboBoxAdd(0)"));
+    QCOMPARE(w.tabMain->currentIndex(), 0);
     QVERIFY(!f.folder.errorLog().isEmpty());
+}
+
+void TestClientEntry::optionScanTakesLowestIndex() {
+    MainWindowFixture f;
+    frmOrdwen &w = f.open();
+    fillAddTab(w, 14); // Weekly, Home, Job, Monthly, Yes
+    // Should two buttons of a group ever be on, the one with the lower index is stored.
+    auto alsoOn = [](QRadioButton *button) {
+        QButtonGroup *group = button->group();
+        group->setExclusive(false);
+        button->setChecked(true);
+        group->setExclusive(true);
+    };
+    alsoOn(w.optSchedule[4]);
+    alsoOn(w.optService[5]);
+    alsoOn(w.optFee[2]);
+    alsoOn(w.optBilling[2]);
+    alsoOn(w.optPets[1]);
+    QVERIFY(w.optSchedule[1]->isChecked() && w.optSchedule[4]->isChecked());
+    f.boxes.answer(QMessageBox::No);
+    QTest::mouseClick(w.cmdSaveAdd, Qt::LeftButton);
+
+    QCOMPARE(f.boxes.last().title, QStringLiteral("Record Saved Successfully"));
+    const QVariantMap row = clientRow(f.folder, QStringLiteral("QD-1"));
+    QCOMPARE(row.value("Schedule").toString(), QStringLiteral("Weekly"));
+    QCOMPARE(row.value("Service").toString(), QStringLiteral("Home"));
+    QCOMPARE(row.value("FeeType").toString(), QStringLiteral("Job"));
+    QCOMPARE(row.value("BSchedule").toString(), QStringLiteral("Monthly"));
+    QCOMPARE(row.value("Pets").toString(), QStringLiteral("Yes"));
 }
 
 void TestClientEntry::unreadableIdentifierRefusesSave() {
@@ -428,7 +476,11 @@ void TestClientEntry::unreadableIdentifierRefusesSave() {
     QCOMPARE(f.boxes.count(), 2);
     QVERIFY(f.boxes.shown().at(0).text.contains(QStringLiteral("GetNewClientID")));
     QCOMPARE(f.boxes.last().text, QStringLiteral("Client Record was NOT Saved! "));
+    QCOMPARE(f.boxes.last().icon, QMessageBox::Critical);
+    QCOMPARE(f.boxes.last().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     QCOMPARE(f.boxes.last().title, QStringLiteral(" ERROR"));
+    QVERIFY(!f.busyAtBox(1));
+    QVERIFY(!MainWindowFixture::pointerBusy());
     QCOMPARE(f.folder.value(QStringLiteral("SELECT COUNT(*) FROM tblMoved")).toInt(), 0);
     // What was typed is still there for another try.
     QCOMPARE(w.txtAdd[0]->text(), QStringLiteral("Ann Lee"));
@@ -476,6 +528,8 @@ void TestClientEntry::updateClient() {
     QCOMPARE(box.buttons, QMessageBox::Yes | QMessageBox::No);
     QCOMPARE(box.defaultButton, QMessageBox::No);
     QCOMPARE(box.title, QStringLiteral("Record Saved Successfully"));
+    QVERIFY(!f.busyAtBox(0));
+    QVERIFY(!MainWindowFixture::pointerBusy());
 
     const QVariantMap row = clientRow(f.folder, QStringLiteral("QD-1"));
     QCOMPARE(row.value("Fee").toDouble(), 1234.5);
@@ -517,6 +571,58 @@ void TestClientEntry::updateStoresUnmatchedGroupsEmpty() {
     QCOMPARE(row.value("Fee").toDouble(), 25.0);
 }
 
+void TestClientEntry::storedValueSurvivesUpdate_data() {
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<QString>("stored"); // SQL value
+    QTest::addColumn<int>("box");        // txtEdit index that shows it
+    QTest::addColumn<QString>("shown");
+
+    const QString longName = QStringLiteral("Abcdefghij").repeated(5);
+    QTest::newRow("name longer than the box takes") << "Client"
+                                                    << "'" + longName + "'" << 0 << longName;
+    QTest::newRow("state longer than the box takes") << "State"
+                                                     << "'ONTA'" << 4 << "ONTA";
+    QTest::newRow("fee wider than the fee box") << "Fee"
+                                                << "123456.5" << 14 << "123,456.50";
+    QTest::newRow("fee the list shows with an exponent") << "Fee"
+                                                         << "10000000" << 14 << "10,000,000.00";
+}
+
+void TestClientEntry::storedValueSurvivesUpdate() {
+    QFETCH(QString, column);
+    QFETCH(QString, stored);
+    QFETCH(int, box);
+    QFETCH(QString, shown);
+
+    MainWindowFixture f;
+    QVERIFY(f.seedClient(QStringLiteral("QD-1"), QStringLiteral("Home"), QStringLiteral("Ann Lee"),
+                         QStringLiteral("Ottawa")));
+    QVERIFY(f.folder.exec(QStringLiteral("UPDATE tblClients SET %1 = %2").arg(column, stored)));
+    const QVariant before = clientRow(f.folder, QStringLiteral("QD-1")).value(column);
+    frmOrdwen &w = f.open();
+    w.tabMain->setCurrentIndex(1);
+    MainWindowFixture::clickRow(w.lvClients, 0);
+    // Shown whole: an update must not store a value cut at the box's typing limit.
+    QCOMPARE(w.txtEdit[std::size_t(box)]->text(), shown);
+
+    type(w.txtEdit[3], QStringLiteral("Kanata")); // the change the user came for
+    f.boxes.answer(QMessageBox::No);
+    QTest::mouseClick(w.cmdSaveEdit, Qt::LeftButton);
+    QCOMPARE(f.boxes.count(), 1);
+    QCOMPARE(f.boxes.last().title, QStringLiteral("Record Saved Successfully"));
+    const QVariantMap row = clientRow(f.folder, QStringLiteral("QD-1"));
+    QCOMPARE(row.value("City").toString(), QStringLiteral("Kanata"));
+    if (column == QLatin1String("Fee"))
+        QCOMPARE(row.value(column).toDouble(), before.toDouble());
+    else
+        QCOMPARE(row.value(column).toString(), before.toString());
+    // The cleared box takes no more than its limit again.
+    w.tabMain->setCurrentIndex(1);
+    w.txtEdit[std::size_t(box)]->setFocus();
+    QTest::keyClicks(w.txtEdit[std::size_t(box)], QStringLiteral("x").repeated(60));
+    QVERIFY(w.txtEdit[std::size_t(box)]->text().size() < 60);
+}
+
 void TestClientEntry::failedUpdate() {
     MainWindowFixture f;
     QVERIFY(f.seedClient(QStringLiteral("QD-1"), QStringLiteral("Home"), QStringLiteral("Ann Lee"),
@@ -534,7 +640,12 @@ void TestClientEntry::failedUpdate() {
     const ShownBox box = f.boxes.last();
     QCOMPARE(box.text, QStringLiteral("Client Record was NOT Updated! "));
     QCOMPARE(box.icon, QMessageBox::Critical);
+    QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     QCOMPARE(box.title, QStringLiteral(" ERROR"));
+    QVERIFY(!f.busyAtBox(0));
+    QVERIFY(!MainWindowFixture::pointerBusy());
+    QCOMPARE(focusName(w), QStringLiteral("lvClients"));
+    QCOMPARE(w.tabMain->currentIndex(), 1);
     QCOMPARE(clientRow(f.folder, QStringLiteral("QD-1")).value("Client").toString(),
              QStringLiteral("Ann Lee"));
     QCOMPARE(w.lblID->text(), QString());
@@ -543,12 +654,18 @@ void TestClientEntry::failedUpdate() {
 
 void TestClientEntry::deleteClient_data() {
     QTest::addColumn<bool>("confirm");
-    QTest::newRow("Yes") << true;
-    QTest::newRow("No") << false;
+    QTest::addColumn<int>("again"); // the answer to "delete another", when asked
+    QTest::addColumn<int>("tabAfter");
+
+    QTest::newRow("Yes, then delete another") << true << int(QMessageBox::Yes) << 1;
+    QTest::newRow("Yes, then no other") << true << int(QMessageBox::No) << 0;
+    QTest::newRow("declined") << false << int(QMessageBox::NoButton) << 1;
 }
 
 void TestClientEntry::deleteClient() {
     QFETCH(bool, confirm);
+    QFETCH(int, again);
+    QFETCH(int, tabAfter);
 
     MainWindowFixture f;
     QVERIFY(f.seedClient(QStringLiteral("QD-1"), QStringLiteral("Home"), QStringLiteral("Ann Lee"),
@@ -561,15 +678,23 @@ void TestClientEntry::deleteClient() {
     QCOMPARE(w.lblID->text(), QStringLiteral("QD-2"));
 
     if (confirm)
-        f.boxes.answer({QMessageBox::Yes, QMessageBox::No});
+        f.boxes.answer({QMessageBox::Yes, QMessageBox::StandardButton(again)});
     else
         f.boxes.answer(QMessageBox::No);
     QTest::mouseClick(w.cmdDelete, Qt::LeftButton);
 
     QCOMPARE(f.boxes.count(), 2);
-    QCOMPARE(f.boxes.shown().at(0).text,
+    // The library's confirmation comes first, under the normal pointer.
+    const ShownBox confirmation = f.boxes.shown().at(0);
+    QCOMPARE(confirmation.text,
              QStringLiteral("Delete this Client Record?\r\n\r\nOnce deleted it can't be recovered!"));
+    QCOMPARE(confirmation.icon, QMessageBox::Question);
+    QCOMPARE(confirmation.buttons, QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(confirmation.defaultButton, QMessageBox::No);
+    QCOMPARE(confirmation.title, QStringLiteral("** WARNING **"));
+    QVERIFY(!f.busyAtBox(0));
     const ShownBox box = f.boxes.last();
+    QVERIFY(!f.busyAtBox(1));
     if (confirm) {
         QCOMPARE(box.text, QStringLiteral("Client Record Deleted! ") + CrLf2 +
                                QStringLiteral("Do you want to delete another Client record? "));
@@ -577,7 +702,6 @@ void TestClientEntry::deleteClient() {
         QCOMPARE(box.buttons, QMessageBox::Yes | QMessageBox::No);
         QCOMPARE(box.defaultButton, QMessageBox::No);
         QCOMPARE(box.title, QStringLiteral("Record Removed Successfully"));
-        QCOMPARE(w.tabMain->currentIndex(), 0);
         QCOMPARE(clientCount(f.folder), 1);
         QVERIFY(clientRow(f.folder, QStringLiteral("QD-2")).isEmpty());
         QCOMPARE(MainWindowFixture::column(w.lvClients, 0), QStringList{"QD-1"});
@@ -588,9 +712,14 @@ void TestClientEntry::deleteClient() {
         QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         QCOMPARE(box.title, QStringLiteral("Brisola"));
         QCOMPARE(clientCount(f.folder), 2);
-        QCOMPARE(w.tabMain->currentIndex(), 1);
     }
+    QCOMPARE(w.tabMain->currentIndex(), tabAfter);
+    // Deleting another starts from the list; the emptied tab leaves the focus there too.
+    if (tabAfter == 1)
+        QCOMPARE(focusName(w), QStringLiteral("lvClients"));
+    QVERIFY(!MainWindowFixture::pointerBusy());
     QCOMPARE(w.lblID->text(), QString());
+    QVERIFY(w.lblID->isHidden());
     QCOMPARE(w.txtEdit[0]->text(), QString());
 }
 
@@ -613,12 +742,17 @@ void TestClientEntry::updateOrDeleteWithoutChoice() {
     frmOrdwen &w = f.open();
     w.tabMain->setCurrentIndex(1);
     w.txtEdit[0]->setText(QStringLiteral("  padded  "));
+    modGlobal::SetBusyPointer();
     QTest::mouseClick(w.findChild<QPushButton *>(button), Qt::LeftButton);
 
     QCOMPARE(f.boxes.count(), 1);
     QCOMPARE(f.boxes.last().text, message);
     QCOMPARE(f.boxes.last().icon, QMessageBox::Warning);
+    QCOMPARE(f.boxes.last().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     QCOMPARE(f.boxes.last().title, QStringLiteral("Brisola"));
+    QVERIFY(!f.busyAtBox(0));
+    QCOMPARE(focusName(w), button);
+    QCOMPARE(w.tabMain->currentIndex(), 1);
     // Nothing happened: not even the boxes were trimmed.
     QCOMPARE(w.txtEdit[0]->text(), QStringLiteral("  padded  "));
     QCOMPARE(clientCount(f.folder), 1);
@@ -638,8 +772,14 @@ void TestClientEntry::clearEditForgetsClient() {
     QCOMPARE(w.cboBoxEdit->currentText(), QString());
     for (QLineEdit *b : w.txtEdit)
         QCOMPARE(b->text(), QString());
-    for (QRadioButton *b : w.optScheduleEdit)
-        QVERIFY(!b->isChecked());
+    QCOMPARE(w.rtBoxEdit->toPlainText(), QString());
+    for (auto group :
+         {std::span<QRadioButton *const>(w.optScheduleEdit), std::span<QRadioButton *const>(w.optServiceEdit),
+          std::span<QRadioButton *const>(w.optFeeEdit), std::span<QRadioButton *const>(w.optBillingEdit),
+          std::span<QRadioButton *const>(w.optPetsEdit)}) {
+        for (QRadioButton *b : group)
+            QVERIFY2(!b->isChecked(), qPrintable(b->objectName()));
+    }
     QCOMPARE(focusName(w), QStringLiteral("lvClients"));
     // Now nothing is chosen: update refuses.
     QTest::mouseClick(w.cmdSaveEdit, Qt::LeftButton);

@@ -34,6 +34,10 @@ private slots:
     void unknownCaptionLeavesGroup_data();
     void unknownCaptionLeavesGroup();
     void characterKeyChoosesArrowKeyDoesNot();
+    void keyPressCopiesOnlyForCharacters_data();
+    void keyPressCopiesOnlyForCharacters();
+    void feeShownAsAmount_data();
+    void feeShownAsAmount();
     void chooseInEmptyListChangesNothing();
     void headerClickSortsAsText_data();
     void headerClickSortsAsText();
@@ -213,6 +217,117 @@ void TestClientLists::characterKeyChoosesArrowKeyDoesNot() {
     QTest::keyClick(w.lvClients, Qt::Key_Space);
     QCOMPARE(w.lblID->text(), QStringLiteral("QD-3"));
     QCOMPARE(w.txtEdit[3]->text(), QStringLiteral("Kanata"));
+}
+
+void TestClientLists::keyPressCopiesOnlyForCharacters_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("text"); // what the keyboard sends along with the key
+    QTest::addColumn<bool>("copies");
+
+    QTest::newRow("letter") << int(Qt::Key_B) << 0 << "b" << true;
+    QTest::newRow("capital letter") << int(Qt::Key_B) << int(Qt::ShiftModifier) << "B" << true;
+    QTest::newRow("digit") << int(Qt::Key_7) << 0 << "7" << true;
+    QTest::newRow("blank") << int(Qt::Key_Space) << 0 << " " << true;
+    QTest::newRow("Enter") << int(Qt::Key_Return) << 0 << "\r" << true;
+    QTest::newRow("Backspace") << int(Qt::Key_Backspace) << 0 << "\b" << true;
+    QTest::newRow("arrow down") << int(Qt::Key_Down) << 0 << "" << false;
+    QTest::newRow("arrow up") << int(Qt::Key_Up) << 0 << "" << false;
+    QTest::newRow("Page Down") << int(Qt::Key_PageDown) << 0 << "" << false;
+    QTest::newRow("Home") << int(Qt::Key_Home) << 0 << "" << false;
+    QTest::newRow("F2") << int(Qt::Key_F2) << 0 << "" << false;
+    // X11 sends the DEL character along with the Delete key; it is no character typed.
+    QTest::newRow("Delete") << int(Qt::Key_Delete) << 0 << "\x7f" << false;
+}
+
+void TestClientLists::keyPressCopiesOnlyForCharacters() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, text);
+    QFETCH(bool, copies);
+
+    MainWindowFixture f;
+    QVERIFY(f.seedClient(QStringLiteral("QD-1"), QStringLiteral("Home"), QStringLiteral("Ann"),
+                         QStringLiteral("Ottawa")));
+    QVERIFY(f.seedClient(QStringLiteral("QD-2"), QStringLiteral("Home"), QStringLiteral("Bob"),
+                         QStringLiteral("Hull")));
+    frmOrdwen &w = f.open();
+    w.tabMain->setCurrentIndex(1);
+    MainWindowFixture::clickRow(w.lvClients, 0);
+    QCOMPARE(w.lblID->text(), QStringLiteral("QD-1"));
+    // The selection moves on without being copied; the key decides whether it is copied now.
+    w.lvClients->setCurrentItem(w.lvClients->topLevelItem(1));
+    QCOMPARE(w.lblID->text(), QStringLiteral("QD-1"));
+
+    w.lvClients->setFocus();
+    QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), text);
+    QApplication::sendEvent(w.lvClients, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::KeyboardModifiers(modifiers), text);
+    QApplication::sendEvent(w.lvClients, &release);
+
+    QTreeWidgetItem *selected = w.lvClients->SelectedItem();
+    QVERIFY(selected);
+    if (copies) {
+        QCOMPARE(w.lblID->text(), ListView::Key(selected));
+        QCOMPARE(w.txtEdit[0]->text(), selected->text(2));
+    } else {
+        QCOMPARE(w.lblID->text(), QStringLiteral("QD-1"));
+        QCOMPARE(w.txtEdit[0]->text(), QStringLiteral("Ann"));
+    }
+    QVERIFY(!MainWindowFixture::pointerBusy());
+    QCOMPARE(f.boxes.count(), 0);
+}
+
+void TestClientLists::feeShownAsAmount_data() {
+    QTest::addColumn<QString>("stored"); // SQL value of Fee
+    QTest::addColumn<QString>("cell");   // the list's cell
+    QTest::addColumn<QString>("shown");  // txtEdit(14) after choosing
+
+    QTest::newRow("whole") << "25"
+                           << "25"
+                           << "25.00";
+    QTest::newRow("one decimal") << "12.5"
+                                 << "12.5"
+                                 << "12.50";
+    QTest::newRow("grouping") << "1234.5"
+                              << "1234.5"
+                              << "1,234.50";
+    QTest::newRow("below one") << "0.5"
+                               << "0.5"
+                               << "0.50";
+    QTest::newRow("zero") << "0"
+                          << "0"
+                          << "0.00";
+    QTest::newRow("negative") << "-3"
+                              << "-3"
+                              << "-3.00";
+    // A large amount shows with an exponent in the list and is still an amount.
+    QTest::newRow("ten million") << "10000000"
+                                 << "1e+07"
+                                 << "10,000,000.00";
+    QTest::newRow("no value") << "NULL"
+                              << ""
+                              << "";
+    QTest::newRow("not a number") << "'call'"
+                                  << "call"
+                                  << "call";
+}
+
+void TestClientLists::feeShownAsAmount() {
+    QFETCH(QString, stored);
+    QFETCH(QString, cell);
+    QFETCH(QString, shown);
+
+    MainWindowFixture f;
+    QVERIFY(f.seedClient(QStringLiteral("QD-1"), QStringLiteral("Home"), QStringLiteral("Ann"),
+                         QStringLiteral("Ottawa")));
+    QVERIFY(f.folder.exec(QStringLiteral("UPDATE tblClients SET Fee = %1").arg(stored)));
+    frmOrdwen &w = f.open();
+    w.tabMain->setCurrentIndex(1);
+    QCOMPARE(w.lvClients->topLevelItem(0)->text(18), cell);
+    w.txtEdit[14]->setText(QStringLiteral("99"));
+    MainWindowFixture::clickRow(w.lvClients, 0);
+    QCOMPARE(w.txtEdit[14]->text(), shown);
 }
 
 void TestClientLists::chooseInEmptyListChangesNothing() {

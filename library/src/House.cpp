@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QSqlDatabase>
 
@@ -34,6 +35,16 @@ QByteArray &lastStatement()
 }
 
 } // namespace
+
+// Shows one of the library's boxes. The caller may have the hourglass up while it waits for
+// the database; a question or a failure message wants the ordinary pointer meanwhile.
+static int ExecBox(QMessageBox &box)
+{
+    QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+    const int answer = box.exec();
+    QGuiApplication::restoreOverrideCursor();
+    return answer;
+}
 
 QString LibraryTitle()
 {
@@ -110,7 +121,7 @@ House::House()
                         QStringLiteral("The database cannot be found!  If the database has been ") + crlf
                             + QStringLiteral("moved it must be relocated back to the original folder! "),
                         QMessageBox::Ok);
-        box.exec();
+        ExecBox(box);
         WriteErrorLog(LibraryFolder(), QStringLiteral("Initialize Database Connection"), 14, LogForm::Initialize,
                       errProviderNotFound, QStringLiteral("Provider cannot be found. It may not be properly installed."));
         return;
@@ -162,7 +173,7 @@ void House::showFailureMessage(int number, const QString &description)
                         + QStringLiteral("In the Dynamic Link Library") + crlf + QStringLiteral("Function: ")
                         + m_strFunction,
                     QMessageBox::Ok);
-    box.exec();
+    ExecBox(box);
 }
 
 bool House::writeCall(const WriteCall &call, const QStringList &strText, const StatementBuilder &build)
@@ -268,7 +279,7 @@ bool House::deleteCall(const QString &statement, const QString &confirmation)
     QMessageBox box(QMessageBox::Question, QStringLiteral("** WARNING **"), confirmation,
                     QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(QMessageBox::No);
-    const bool confirmed = box.exec() == QMessageBox::Yes;
+    const bool confirmed = ExecBox(box) == QMessageBox::Yes;
 
     bool result = false;
     if (m_conDataBase) {

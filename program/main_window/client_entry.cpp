@@ -203,9 +203,9 @@ void frmOrdwen::cmdSaveAdd_Click() {
         if (answer != QMessageBox::Yes)
             tabMain->setCurrentIndex(0);
     } else {
+        // Nothing was stored: what was typed stays for another try instead of being lost.
         modGlobal::ShowMessage(this, QStringLiteral("Client Record was NOT Saved! "), QMessageBox::Critical,
                                QMessageBox::Ok, QMessageBox::NoButton, ErrorTitle);
-        cmdClearAdd_Click();
     }
     modGlobal::SetDefaultPointer();
 }
@@ -255,9 +255,10 @@ void frmOrdwen::cmdSaveEdit_Click() {
         else
             tabMain->setCurrentIndex(0);
     } else {
+        // The stored client is unchanged: the changes typed stay, with the client still
+        // chosen, for another try instead of being lost.
         modGlobal::ShowMessage(this, QStringLiteral("Client Record was NOT Updated! "), QMessageBox::Critical,
                                QMessageBox::Ok, QMessageBox::NoButton, ErrorTitle);
-        cmdClearEdit_Click();
     }
 }
 

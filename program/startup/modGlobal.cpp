@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <cfloat>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -256,8 +257,13 @@ QString NumberText(const QVariant &value)
     switch (value.typeId()) {
     case QMetaType::Double:
     case QMetaType::Float: {
-        // Stored amounts are single precision: show them as such (12.5, not 12.5000000001).
-        QString text = QString::number(double(value.toFloat()), 'g', 7);
+        // Stored amounts are single precision: show the shortest text that reads back as the
+        // same amount (12.5, not 12.5000000001; 12345678, not 1.234568e+07), so that an
+        // amount shown and saved again stays what it was.
+        char buffer[64];
+        const auto result = std::to_chars(buffer, buffer + sizeof buffer, value.toFloat(), std::chars_format::fixed);
+        QString text = result.ec == std::errc() ? QString::fromLatin1(buffer, result.ptr - buffer)
+                                                : QString::number(value.toDouble(), 'g', 9);
         return text.replace(QLatin1Char('.'), QLocale().decimalPoint());
     }
     default:

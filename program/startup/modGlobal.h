@@ -68,7 +68,8 @@ bool IsNumeric(const QString &text);
 float ConvertNumber(const QString &text);
 // A number with digit grouping and exactly two decimals ("##,##0.#0"): 1234.5 -> 1,234.50.
 QString FormatAmount(double value);
-// A stored number as the lists show it: the shortest form (25, 12.5).
+// A stored number as the lists show it: the shortest form that reads back as the same
+// single-precision amount (25, 12.5, 12345678).
 QString NumberText(const QVariant &value);
 
 // A message box with the given text, icon, buttons, default button and title; an empty

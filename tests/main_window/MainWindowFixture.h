@@ -20,6 +20,12 @@
 
 #include <memory>
 
+// The hourglass is what the user sees: the topmost override pointer is the wait pointer.
+inline bool hourglassShown() {
+    const QCursor *cursor = QApplication::overrideCursor();
+    return cursor && cursor->shape() == Qt::WaitCursor;
+}
+
 // Notes, for every message box as it appears, whether the hourglass pointer was up: the
 // window puts the normal pointer back before it shows any message of its own.
 class PointerWatch : public QObject {
@@ -32,7 +38,7 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override {
         if (event->type() == QEvent::Show && qobject_cast<QMessageBox *>(watched))
-            busyAtBox << (QApplication::overrideCursor() != nullptr);
+            busyAtBox << hourglassShown();
         return false;
     }
 };
@@ -129,7 +135,7 @@ public:
 
     // True when box number `index` (counted from 0) appeared under the hourglass.
     bool busyAtBox(int index) const { return pointers.busyAtBox.value(index, true); }
-    static bool pointerBusy() { return QApplication::overrideCursor() != nullptr; }
+    static bool pointerBusy() { return hourglassShown(); }
 
     TestAppFolder folder;
     MessageBoxHelper boxes;

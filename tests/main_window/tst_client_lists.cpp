@@ -301,10 +301,16 @@ void TestClientLists::feeShownAsAmount_data() {
     QTest::newRow("negative") << "-3"
                               << "-3"
                               << "-3.00";
-    // A large amount shows with an exponent in the list and is still an amount.
+    // Large amounts show every digit, so that nothing is rounded away.
     QTest::newRow("ten million") << "10000000"
-                                 << "1e+07"
+                                 << "10000000"
                                  << "10,000,000.00";
+    QTest::newRow("eight digits") << "12345678"
+                                  << "12345678"
+                                  << "12,345,678.00";
+    QTest::newRow("cents of a large amount") << "99999.99"
+                                             << "99999.99"
+                                             << "99,999.99";
     QTest::newRow("no value") << "NULL"
                               << ""
                               << "";

@@ -1,4 +1,5 @@
 #include "frmOrdwen.h"
+#include "layout_helpers.h"
 
 #include "startup/ListView.h"
 #include "Twips.h"
@@ -44,6 +45,9 @@ frmOrdwen::frmOrdwen(QWidget *parent) : QMainWindow(parent) {
     tabMain->addTab(BuildBillingTab(), QStringLiteral("Billing"));
     tabMain->addTab(BuildUtilitiesTab(), QStringLiteral("Utilities"));
     tabMain->addTab(BuildClipboardTab(), QStringLiteral("Clipboard"));
+
+    // Measured now that the tabs carry the window's font.
+    layout::FitOptionButtons(tabMain);
 
     const QFont listFont(QStringLiteral("Arial"), 8);
     for (ListView *list : {lvClients, lvBilling, lvInvoices, lvNotes})

@@ -25,7 +25,7 @@ constexpr int Step = 27;
 int boxWidth(int maxLength) {
     switch (maxLength) {
     case 3:
-        return 40;
+        return 48; // three wide letters (WWW) without touching the frame
     case 9:
     case 10:
         return 100;

@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTextEdit>
 
 namespace layout {
@@ -30,7 +32,9 @@ QLabel *ValueLabel(QWidget *parent, const QString &name, const QRect &geometry, 
     label->setObjectName(name);
     label->setGeometry(geometry);
     label->setTextFormat(Qt::PlainText);
-    label->setStyleSheet(QStringLiteral("QLabel { border: 1px solid palette(dark); padding: 0 3px; }"));
+    // A frame rather than a style sheet: a styled label stops taking the window's font.
+    label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    label->setIndent(3);
     label->setAlignment(alignment | Qt::AlignVCenter);
     return label;
 }
@@ -120,6 +124,17 @@ QGroupBox *OptionGroup(QWidget *parent, const QString &frameName, const QString 
         buttons[std::size_t(i)] = button;
     }
     return frame;
+}
+
+void FitOptionButtons(QWidget *parent) {
+    for (QRadioButton *option : parent->findChildren<QRadioButton *>()) {
+        QStyleOptionButton look;
+        look.initFrom(option);
+        look.text = option->text();
+        const QRect clickable =
+            option->style()->subElementRect(QStyle::SE_RadioButtonClickRect, &look, option);
+        option->resize(qMin(clickable.right() + 1, option->width()), option->height());
+    }
 }
 
 const std::array<ClientField, 15> &ClientFields() {

@@ -45,6 +45,11 @@ QGroupBox *OptionGroup(QWidget *parent, const QString &frameName, const QString 
                        const QStringList &captions, const QStringList &toolTips,
                        std::span<QRadioButton *> buttons, bool horizontal = false);
 
+// Narrows every option button below `parent` to its circle and caption, in the font it
+// shows: a click on the blank beside a caption would take the focus without switching the
+// button on.
+void FitOptionButtons(QWidget *parent);
+
 // One box of the client entry arrays txtAdd / txtEdit (same index, same meaning).
 struct ClientField {
     QString caption; // without the leading blank

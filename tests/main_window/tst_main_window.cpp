@@ -11,6 +11,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -20,6 +23,11 @@ private slots:
     void loadStep();
     void missingPictureChangesNothingElse();
     void clientAreaAndControlsFit();
+    void textInTheWindowFonts();
+    void fullBoxShowsWholeText_data();
+    void fullBoxShowsWholeText();
+    void shortListsShowEveryColumn();
+    void optionButtonClickedAnywhere();
     void typingLimits_data();
     void typingLimits();
     void enterMovesOn_data();
@@ -92,6 +100,116 @@ void TestMainWindow::clientAreaAndControlsFit() {
     // The decorative pictures of the Add Clients tab are there.
     QVERIFY(!w.imgBox_1->pixmap().isNull());
     QVERIFY(!w.imgBox_2->pixmap().isNull());
+}
+
+void TestMainWindow::textInTheWindowFonts() {
+    MainWindowFixture f;
+    frmOrdwen &w = f.open();
+    // Lists in Arial with everything inside them; every other control of the tabs in Verdana.
+    const QList<ListView *> lists{w.lvClients, w.lvBilling, w.lvInvoices, w.lvNotes};
+    for (int t = 0; t < w.tabMain->count(); ++t) {
+        const auto children = w.tabMain->widget(t)->findChildren<QWidget *>();
+        for (QWidget *child : children) {
+            if (child->isWindow()) // pop-ups such as the calendar's month menu
+                continue;
+            bool inList = false;
+            for (ListView *list : lists)
+                inList = inList || child == list || list->isAncestorOf(child);
+            const QString wanted = inList ? QStringLiteral("Arial") : QStringLiteral("Verdana");
+            QVERIFY2(child->font().family() == wanted,
+                     qPrintable(QStringLiteral("%1 (%2) on tab %3 is in %4")
+                                    .arg(child->objectName(), QLatin1String(child->metaObject()->className()),
+                                         w.tabMain->tabText(t), child->font().family())));
+        }
+    }
+}
+
+void TestMainWindow::fullBoxShowsWholeText_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("text"); // as long as the box accepts, in wide characters
+
+    for (const char *array : {"txtAdd", "txtEdit"}) {
+        const auto row = [array](int index, const char *text) {
+            const QString name = QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index);
+            QTest::newRow(qPrintable(name)) << name << QString::fromLatin1(text);
+        };
+        row(4, "WWW");
+        row(5, "88888-8888");
+        row(11, "WWW");
+        row(12, "88888-8888");
+        row(14, "88,888.88");
+    }
+    QTest::newRow("txtBilling(0)") << QStringLiteral("txtBilling(0)") << QStringLiteral("888.88");
+    QTest::newRow("txtBilling(1)") << QStringLiteral("txtBilling(1)") << QStringLiteral("88.88");
+    QTest::newRow("txtBilling(4)") << QStringLiteral("txtBilling(4)") << QStringLiteral("8,888.88");
+    QTest::newRow("txtBilling(5)") << QStringLiteral("txtBilling(5)") << QStringLiteral("8,888.88");
+}
+
+void TestMainWindow::fullBoxShowsWholeText() {
+    QFETCH(QString, box);
+    QFETCH(QString, text);
+
+    MainWindowFixture f;
+    frmOrdwen &w = f.open();
+    auto *edit = w.findChild<QLineEdit *>(box);
+    QVERIFY(edit);
+    QCOMPARE(text.size(), edit->maxLength());
+    // The room a line edit leaves for its text: its frame and a margin of 2 pixels a side.
+    const int frame = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
+    const QMargins margins = edit->textMargins();
+    const int room = edit->width() - 2 * frame - 2 * 2 - margins.left() - margins.right();
+    QVERIFY2(edit->fontMetrics().horizontalAdvance(text) <= room,
+             qPrintable(QStringLiteral("%1 needs %2 pixels, has %3")
+                            .arg(text)
+                            .arg(edit->fontMetrics().horizontalAdvance(text))
+                            .arg(room)));
+}
+
+void TestMainWindow::shortListsShowEveryColumn() {
+    MainWindowFixture f;
+    // Enough rows for a vertical scroll bar, which takes its width from the columns' room.
+    for (int i = 1; i <= 40; ++i) {
+        QVERIFY(
+            f.folder.exec(QStringLiteral("INSERT INTO tblInvoices (InvoiceID, Client, ServiceDate) VALUES "
+                                         "('INV-%1', 'Ann', '2024-03-05')")
+                              .arg(i)));
+        QVERIFY(f.folder.exec(QStringLiteral("INSERT INTO tblNotes (NoteID, NoteText, AddDate) VALUES "
+                                             "('QDN-%1', 'Buy soap', '2024-03-05 14:30:00')")
+                                  .arg(i)));
+    }
+    frmOrdwen &w = f.open();
+    for (const auto &[list, tab] : {std::pair{w.lvInvoices, 3}, std::pair{w.lvNotes, 4}}) {
+        w.tabMain->setCurrentIndex(tab);
+        QApplication::processEvents();
+        QVERIFY(list->verticalScrollBar()->isVisible());
+        QVERIFY2(list->header()->length() <= list->viewport()->width(), qPrintable(list->objectName()));
+        QCOMPARE(list->horizontalScrollBar()->maximum(), 0);
+    }
+}
+
+void TestMainWindow::optionButtonClickedAnywhere() {
+    MainWindowFixture f;
+    frmOrdwen &w = f.open();
+    // Wherever a click lands on an option button it switches that button on: at the circle,
+    // and at the far end of the space the button takes.
+    for (int tab : {0, 1}) {
+        w.tabMain->setCurrentIndex(tab);
+        QApplication::processEvents();
+        const auto options = w.tabMain->widget(tab)->findChildren<QRadioButton *>();
+        QCOMPARE(options.size(), 20);
+        for (QRadioButton *option : options) {
+            for (const QPoint &at :
+                 {QPoint(option->width() - 2, option->height() / 2), QPoint(6, option->height() / 2)}) {
+                if (tab == 0)
+                    w.cmdClearAdd_Click();
+                else
+                    w.cmdClearEdit_Click();
+                QTest::mouseClick(option, Qt::LeftButton, {}, at);
+                QVERIFY2(option->isChecked(),
+                         qPrintable(QStringLiteral("%1 at x=%2").arg(option->objectName()).arg(at.x())));
+            }
+        }
+    }
 }
 
 void TestMainWindow::typingLimits_data() {

@@ -48,6 +48,8 @@ void frmOrdwen::ShowStoredText(QLineEdit *box, const QString &text) {
     // grouping, say) must not be cut short, or an update would store the cut value.
     box->setMaxLength(qMax(designLimit(box), int(text.size())));
     box->setText(text);
+    // A value wider than its box reads from its start.
+    box->setCursorPosition(0);
 }
 
 QString frmOrdwen::NewClientID() {
@@ -276,6 +278,8 @@ void frmOrdwen::cmdClearEdit_Click() {
     rtBoxEdit->clear();
     lblID->clear();
     lblID->hide();
+    // No client is chosen now, and the list says so too.
+    lvClients->clearSelection();
     lvClients->setFocus();
     modGlobal::SetDefaultPointer();
 }

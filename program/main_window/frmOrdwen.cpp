@@ -2,7 +2,7 @@
 #include "layout_helpers.h"
 
 #include "startup/ListView.h"
-#include "Twips.h"
+#include "startup/Twips.h"
 #include "owner_profile/frmEditOwner.h"
 #include "startup/modGlobal.h"
 

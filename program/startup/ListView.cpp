@@ -1,6 +1,6 @@
 #include "ListView.h"
 
-#include "main_window/Twips.h"
+#include "startup/Twips.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

@@ -607,6 +607,7 @@ void TestClientEntry::storedValueSurvivesUpdate() {
     MainWindowFixture::clickRow(w.lvClients, 0);
     // Shown whole: an update must not store a value cut at the box's typing limit.
     QCOMPARE(w.txtEdit[std::size_t(box)]->text(), shown);
+    QCOMPARE(w.txtEdit[std::size_t(box)]->cursorPosition(), 0); // read from its start
 
     type(w.txtEdit[3], QStringLiteral("Kanata")); // the change the user came for
     f.boxes.answer(QMessageBox::No);
@@ -784,6 +785,7 @@ void TestClientEntry::clearEditForgetsClient() {
             QVERIFY2(!b->isChecked(), qPrintable(b->objectName()));
     }
     QCOMPARE(focusName(w), QStringLiteral("lvClients"));
+    QVERIFY(w.lvClients->selectedItems().isEmpty());
     // Now nothing is chosen: update refuses.
     QTest::mouseClick(w.cmdSaveEdit, Qt::LeftButton);
     QCOMPARE(f.boxes.last().text, QStringLiteral("Select a Client record to update! "));

@@ -208,6 +208,10 @@ bool OwnerProfileForm::PrepareProfile(QStringList &strText, int size) {
     return true;
 }
 
+QString OwnerProfileForm::OwnerIdentifier() const {
+    return txtBox[0]->text() + QStringLiteral(" - 431");
+}
+
 bool OwnerProfileForm::ReportSave(bool ok) {
     // The names as typed, not as the library escaped them in the array.
     modGlobal::strOwnerName = txtBox[1]->text() + QLatin1Char(' ') + txtBox[0]->text();

@@ -33,6 +33,8 @@ protected:
     // Trims the boxes and checks them; on success fills the profile array (size slots: the
     // nine fields, the full name, the rest empty) and returns true.
     bool PrepareProfile(QStringList &strText, int size);
+    // The owner identifier a new profile is stored under: the last name and " - 431".
+    QString OwnerIdentifier() const;
     // After a save attempt: the program-wide owner name and business name as typed, then the
     // success or failure message. True when the profile was stored.
     bool ReportSave(bool ok);

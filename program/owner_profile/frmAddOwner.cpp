@@ -49,7 +49,7 @@ void frmAddOwner::cmdSave_Click() {
     QStringList strText;
     if (!PrepareProfile(strText, ProfileSlots))
         return;
-    strText[10] = txtBox[0]->text() + QStringLiteral(" - 431"); // the owner identifier
+    strText[10] = OwnerIdentifier();
     modGlobal::SetBusyPointer();
     const bool ok = modGlobal::objHouse && modGlobal::objHouse->AddOwner(strText);
     if (ReportSave(ok)) {

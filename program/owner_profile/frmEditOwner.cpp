@@ -10,6 +10,7 @@ namespace {
 constexpr int EditMaxLengths[OwnerProfileForm::FieldCount] = {35, 35, 35, 35, 35, 3, 10, 25, 45};
 constexpr int EditClientHeight = 298; // 4470 twips
 constexpr int ProfileSlots = 11;
+constexpr int NewProfileSlots = 12; // the array of a new profile, as the first-use window stores it
 
 // The columns of the stored profile, in field order.
 const char *const ProfileColumns[OwnerProfileForm::FieldCount] = {
@@ -39,6 +40,8 @@ void frmEditOwner::Form_Load() {
 void frmEditOwner::LoadProfile() {
     modGlobal::SetBusyPointer();
     modGlobal::rsShared = modGlobal::objHouse ? modGlobal::objHouse->LoadOwner() : ordwen::RecordsetPtr();
+    // A failed read says nothing about what is stored: only an empty table counts as none.
+    m_profileStored = !modGlobal::rsShared || !(modGlobal::rsShared->isBOF() && modGlobal::rsShared->isEOF());
     if (auto rs = modGlobal::rsShared) {
         // With several rows the last one stays in the fields.
         for (rs->MoveFirst(); !rs->isEOF(); rs->MoveNext()) {
@@ -60,10 +63,16 @@ void frmEditOwner::LoadProfile() {
 
 void frmEditOwner::cmdSave_Click() {
     QStringList strText;
-    if (!PrepareProfile(strText, ProfileSlots))
+    if (!PrepareProfile(strText, m_profileStored ? ProfileSlots : NewProfileSlots))
         return;
     modGlobal::SetBusyPointer();
-    const bool ok = modGlobal::objHouse && modGlobal::objHouse->UpdateOwner(strText);
+    bool ok = false;
+    if (m_profileStored) {
+        ok = modGlobal::objHouse && modGlobal::objHouse->UpdateOwner(strText);
+    } else {
+        strText[10] = OwnerIdentifier();
+        ok = modGlobal::objHouse && modGlobal::objHouse->AddOwner(strText);
+    }
     if (ReportSave(ok))
         accept();
 }

@@ -18,4 +18,9 @@ public:
 
 private:
     void LoadProfile();
+
+    // False when the load found the profile table empty (the profile was removed after
+    // start-up). An update would then change no row and still succeed, so the save stores
+    // the typed profile as a new one instead.
+    bool m_profileStored = true;
 };

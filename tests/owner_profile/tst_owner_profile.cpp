@@ -170,6 +170,9 @@ private slots:
             else
                 QCOMPARE(ownerRow(*folder, QStringLiteral("LName")), QStringLiteral("Old"));
             QCOMPARE(window->txtBox[field]->text(), modGlobal::TrimBlanks(value));
+            // A refused profile was never offered for saving: the program's names stay.
+            QVERIFY(modGlobal::strOwnerName.isEmpty());
+            QVERIFY(modGlobal::strCompany.isEmpty());
         } else {
             QCOMPARE(box.text, QStringLiteral("Profile Information Saved! "));
             QCOMPARE(folder->value(QStringLiteral("SELECT COUNT(*) FROM tblOwner")).toInt(), 1);
@@ -412,6 +415,11 @@ private slots:
 
     void refusedSaveKeepsTheWindow() {
         QFETCH(QString, kind);
+        if (kind == QLatin1String("edit")) {
+            QVERIFY(folder->exec(
+                QStringLiteral("INSERT INTO tblOwner (OwnerID, LName, FName, Company, AddDate) "
+                               "VALUES ('Old - 431', 'Old', 'Owner', 'Old Co', '2024-01-02 03:04:05')")));
+        }
         auto window = openWindow(kind);
         fill(*window, ValidProfile);
         // Without its table the database refuses the profile.
@@ -472,10 +480,29 @@ private slots:
         QCOMPARE(window->lblTitle->text(), QStringLiteral("Update Business Profile"));
     }
 
-    void updateWindowWithoutProfileStartsEmpty() {
+    void updateWindowWithoutStoredProfileStoresTheTypedOne() {
+        // The profile was removed after start-up: the window opens empty, and what is typed
+        // is stored, not "saved" into a table that has no row to change.
         auto window = openWindow(QStringLiteral("edit"));
         for (int i = 0; i < OwnerProfileForm::FieldCount; ++i)
             QVERIFY(window->txtBox[i]->text().isEmpty());
+        fill(*window, ValidProfile);
+
+        MessageBoxHelper boxes;
+        window->cmdSave->click();
+        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Profile Information Saved! ")});
+        QVERIFY(!window->isVisible());
+
+        const auto rows = folder->rows(QStringLiteral("SELECT * FROM tblOwner"));
+        QCOMPARE(rows.size(), 1);
+        const QVariantMap row = rows.first();
+        QCOMPARE(row.value("OwnerID").toString(), QStringLiteral("Smith - 431"));
+        QCOMPARE(row.value("FullName").toString(), QStringLiteral("Ann Smith"));
+        QCOMPARE(row.value("Company").toString(), QStringLiteral("Shine Cleaning"));
+        QCOMPARE(row.value("Email").toString(), QStringLiteral("ann@shine.example"));
+        QVERIFY(!row.value("AddDate").toString().isEmpty());
+        QCOMPARE(modGlobal::strOwnerName, QStringLiteral("Ann Smith"));
+        QVERIFY(!processEnded);
     }
 
     void updateSaveChangesTheProfile() {

@@ -1,5 +1,6 @@
 // The procedures every window shares: trimming the text boxes before a save, and the pause
 // that keeps the windows alive.
+#include "TestAppFolder.h"
 #include "TestMain.h"
 
 #include "startup/modGlobal.h"
@@ -8,6 +9,7 @@
 #include <QDateEdit>
 #include <QDateTime>
 #include <QDialog>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -122,6 +124,38 @@ private slots:
         QTextCursor cursor(box->document());
         cursor.movePosition(QTextCursor::NextCharacter);
         QVERIFY(cursor.charFormat().fontWeight() != QFont::Bold);
+    }
+
+    void closeAllReleasesTheSharedObjectsAndEnds() {
+        TestAppFolder folder;
+        modGlobal::SetApplicationFolder(folder.path());
+        bool ended = false;
+        int status = -1;
+        modGlobal::SetProcessEnd([&](int exitStatus) {
+            ended = true;
+            status = exitStatus;
+        });
+        const QString startFolder = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(QDir::rootPath()));
+        modGlobal::NewHouse();
+        QVERIFY(modGlobal::objHouse);
+        modGlobal::conShared = std::make_shared<ordwen::Connection>();
+        modGlobal::rsShared = std::make_shared<ordwen::Recordset>();
+        modGlobal::SetBusyPointer();
+
+        modGlobal::CloseAll();
+        const QString currentFolder = QDir::currentPath();
+        QDir::setCurrent(startFolder);
+        modGlobal::SetProcessEnd({});
+        modGlobal::SetApplicationFolder(QString());
+
+        QVERIFY(ended);
+        QCOMPARE(status, 0);
+        QVERIFY(!modGlobal::objHouse);
+        QVERIFY(!modGlobal::conShared);
+        QVERIFY(!modGlobal::rsShared);
+        QCOMPARE(currentFolder, QFileInfo(folder.path()).canonicalFilePath());
+        QVERIFY(!QApplication::overrideCursor());
     }
 
     void pauseZeroReturnsAtTheNextSecond() {

@@ -325,6 +325,48 @@ private slots:
         QVERIFY(lock.tryLock(0));
     }
 
+    void loadOwnerProfile_data() {
+        QTest::addColumn<QStringList>("statements");
+        QTest::addColumn<bool>("asksForTheProfile");
+        QTest::addColumn<QString>("ownerName");
+        QTest::addColumn<QString>("company");
+        const QString insert = QStringLiteral(
+            "INSERT INTO tblOwner (OwnerID, LName, FName, Company, AddDate) VALUES ('%1 - 431', '%1', '%2', "
+            "'%3', '2024-01-02 03:04:05')");
+        QTest::newRow("one profile") << QStringList{insert.arg("Lee", "Ann", "Shine Cleaning")} << false
+                                     << QStringLiteral("Ann Lee") << QStringLiteral("Shine Cleaning");
+        QTest::newRow("several profiles: the first counts")
+            << QStringList{insert.arg("Lee", "Ann", "Shine Cleaning"), insert.arg("Roe", "Bo", "Later Co")}
+            << false << QStringLiteral("Ann Lee") << QStringLiteral("Shine Cleaning");
+        QTest::newRow("no profile") << QStringList() << true << QString() << QString();
+        QTest::newRow("the profile cannot be read")
+            << QStringList{QStringLiteral("DROP TABLE tblOwner")} << true << QString() << QString();
+    }
+
+    void loadOwnerProfile() {
+        QFETCH(QStringList, statements);
+        QFETCH(bool, asksForTheProfile);
+        QFETCH(QString, ownerName);
+        QFETCH(QString, company);
+        useFolder(true);
+        for (const QString &statement : statements)
+            QVERIFY(folder->exec(statement));
+        modGlobal::NewHouse();
+        QVERIFY(modGlobal::objHouse);
+        modGlobal::SetBusyPointer();
+
+        // The first-use window is left through eXit, which ends the program.
+        OnWindow<frmAddOwner> entry([](frmAddOwner *window) { window->cmdExit->click(); });
+        modMain::LoadOwnerProfile();
+
+        QCOMPARE(entry.ran(), asksForTheProfile);
+        QCOMPARE(ended, asksForTheProfile);
+        QCOMPARE(modGlobal::strOwnerName, ownerName);
+        QCOMPARE(modGlobal::strCompany, company);
+        QVERIFY(!modGlobal::rsShared);
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
     void splashRunsTheBarWithTheHourglass() {
         useFolder(true);
         seedProfile();
@@ -498,6 +540,7 @@ private slots:
         QTest::newRow("53 file not found") << 53 << true << QString();
         QTest::newRow("75 path/file access error") << 75 << true << QString();
         QTest::newRow("a database failure") << 3022 << false << QStringLiteral("Error: 3022");
+        QTest::newRow("number zero") << 0 << false << QStringLiteral("Error: 0");
         QTest::newRow("a negative number") << -2147221231 << false << QStringLiteral("Error:-2147221231");
     }
 

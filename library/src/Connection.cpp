@@ -28,6 +28,18 @@ public:
         errorDescription = error.databaseText().isEmpty() ? error.text() : error.databaseText();
     }
     QSqlDatabase database() const { return QSqlDatabase::database(name, false); }
+
+    // Runs a transaction statement. QSqlDatabase::transaction(), commit() and rollback()
+    // drop the engine's result code, and a refused commit (the file busy) must be reported
+    // with its own number like any other failure.
+    bool run(const QString &statement)
+    {
+        QSqlQuery query(database());
+        if (query.exec(statement))
+            return true;
+        takeError(query.lastError());
+        return false;
+    }
 };
 
 namespace {
@@ -134,11 +146,8 @@ bool Connection::BeginTrans()
         d->errorDescription = QStringLiteral("the connection is not open");
         return false;
     }
-    QSqlDatabase db = d->database();
-    if (!db.transaction()) {
-        d->takeError(db.lastError());
+    if (!d->run(QStringLiteral("BEGIN")))
         return false;
-    }
     d->inTransaction = true;
     return true;
 }
@@ -147,11 +156,8 @@ bool Connection::CommitTrans()
 {
     if (!IsOpen() || !d->inTransaction)
         return false;
-    QSqlDatabase db = d->database();
-    if (!db.commit()) {
-        d->takeError(db.lastError());
-        return false;
-    }
+    if (!d->run(QStringLiteral("COMMIT")))
+        return false; // still in the transaction: the caller rolls it back
     d->inTransaction = false;
     return true;
 }
@@ -160,13 +166,8 @@ bool Connection::RollbackTrans()
 {
     if (!IsOpen() || !d->inTransaction)
         return false;
-    QSqlDatabase db = d->database();
     d->inTransaction = false;
-    if (!db.rollback()) {
-        d->takeError(db.lastError());
-        return false;
-    }
-    return true;
+    return d->run(QStringLiteral("ROLLBACK"));
 }
 
 RecordsetPtr Connection::Execute(const QString &statement)

@@ -19,11 +19,12 @@ QString timeLine(const QString &errorText)
 {
     const QLocale locale;
     const QDateTime now = QDateTime::currentDateTime();
-    // The long time format without the time zone name.
+    // The long time format without the time zone name, written by the locale itself so that
+    // its morning/afternoon words and digits match the date beside it.
     QString timeFormat = locale.timeFormat(QLocale::LongFormat);
     timeFormat.remove(QLatin1Char('t'));
     return locale.toString(now.date(), QLocale::ShortFormat) + QLatin1Char(' ')
-           + now.time().toString(timeFormat.trimmed()) + QLatin1Char(' ') + errorText;
+           + locale.toString(now.time(), timeFormat.trimmed()) + QLatin1Char(' ') + errorText;
 }
 
 } // namespace

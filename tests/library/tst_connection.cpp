@@ -71,6 +71,8 @@ private slots:
     void closedAfterEveryCall();
     void shortLockIsWaitedFor();
     void lockedDatabase();
+    void refusedCommit();
+    void readOnlyDatabase();
     void fileThatIsNotADatabase();
     void folderNameWithUnusualCharacters();
 };
@@ -241,6 +243,73 @@ void tst_Connection::lockedDatabase() {
     QCOMPARE(lines[7], QByteArray("database is locked"));
     QCOMPARE(fileBytes(folder.databasePath()), before);
     QVERIFY(fileIsFree(folder.databasePath()));
+}
+
+// A reader that keeps the file past the wait lets the statement run but refuses its commit:
+// the save fails with the engine's own number, a confirmed delete is no success, and
+// nothing of either is stored.
+void tst_Connection::refusedCommit() {
+    TestAppFolder folder;
+    MessageBoxHelper boxes;
+    QVERIFY(folder.exec("INSERT INTO tblNotes (NoteID,NoteText) VALUES ('QDN-1','kept')"));
+    HousePtr house = makeHouse();
+    QStringList note = {"QDN-2", "not committed"};
+    bool saved = true;
+    bool deleted = true;
+    {
+        OtherUser other(folder.databasePath());
+        QVERIFY(other.exec(QStringLiteral("BEGIN")));
+        QVERIFY(other.exec(QStringLiteral("SELECT COUNT(*) FROM tblNotes")));
+        saved = house->AddNotes(note);
+        QVERIFY(!house->conDataBase()->IsOpen());
+        boxes.answer(QMessageBox::Yes);
+        deleted = house->DeleteNote(QStringLiteral("QDN-1"));
+        QVERIFY(!house->conDataBase()->IsOpen());
+        other.exec(QStringLiteral("ROLLBACK"));
+    }
+    QVERIFY(!saved);
+    QVERIFY(!deleted);
+    QCOMPARE(boxes.count(), 2);
+    QCOMPARE(boxes.shown().at(0).text,
+             failureMessage(5, QStringLiteral("database is locked"), QStringLiteral("AddNotes")));
+    QCOMPARE(boxes.shown().at(1).icon, QMessageBox::Question);
+    const QList<QByteArray> lines = logLines(folder.errorLog());
+    QCOMPARE(lines.size(), 9);
+    verifyTimeLine(lines[4], QStringLiteral(" Error: 5"));
+    QCOMPARE(lines[7], QByteArray("database is locked"));
+    QCOMPARE(folder.rows("SELECT NoteID, NoteText FROM tblNotes"),
+             QList<QVariantMap>({{{"NoteID", "QDN-1"}, {"NoteText", "kept"}}}));
+    QVERIFY(fileIsFree(folder.databasePath()));
+}
+
+// A database the user may only read: saves fail as usual and the file stays as it was.
+void tst_Connection::readOnlyDatabase() {
+    TestAppFolder folder;
+    MessageBoxHelper boxes;
+    const QString file = folder.databasePath();
+    QVERIFY(QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    {
+        QFile probe(file);
+        if (probe.open(QIODevice::ReadWrite))
+            QSKIP("This user may write read-only files (administrator)");
+    }
+    const QByteArray before = fileBytes(file);
+    HousePtr house = makeHouse();
+
+    ordwen::RecordsetPtr notes = house->LoadNotes();
+    QVERIFY(notes);
+    QCOMPARE(notes->RecordCount(), 0);
+    QStringList note = {"QDN-1", "text"};
+    QVERIFY(!house->AddNotes(note));
+    QCOMPARE(boxes.count(), 1);
+    QVERIFY2(boxes.last().text.startsWith(QStringLiteral("ERROR # 8\r\n\r\n")),
+             qPrintable(boxes.last().text));
+    QVERIFY(boxes.last().text.endsWith(QStringLiteral("\r\nFunction: AddNotes")));
+    const QList<QByteArray> lines = logLines(folder.errorLog());
+    QCOMPARE(lines.size(), 9);
+    verifyTimeLine(lines[4], QStringLiteral(" Error: 8"));
+    QCOMPARE(fileBytes(file), before);
+    QVERIFY(!house->conDataBase()->IsOpen());
 }
 
 void tst_Connection::fileThatIsNotADatabase() {

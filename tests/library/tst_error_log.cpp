@@ -47,6 +47,7 @@ private slots:
     void numberFailure();
     void readAndDeleteFailuresAreSilent();
     void unwritableLog();
+    void timeInUserLocale();
 };
 
 void tst_ErrorLog::writeFailure_data() {
@@ -231,6 +232,32 @@ void tst_ErrorLog::unwritableLog() {
     QVERIFY(QDir(folder.path()).rmdir(QStringLiteral("error.log")));
     QVERIFY(!callWrite(*house, QStringLiteral("AddNotes")));
     QCOMPARE(logLines(folder.errorLog()).size(), 9);
+}
+
+// The time of day is written the way the user's regional settings write it, like the date
+// beside it: with their own words for morning and afternoon.
+void tst_ErrorLog::timeInUserLocale() {
+    const QLocale korean(QLocale::Korean, QLocale::SouthKorea);
+    QVERIFY(korean.timeFormat(QLocale::LongFormat).contains(QLatin1String("AP")));
+    QLocale::setDefault(korean);
+    TestAppFolder folder;
+    MessageBoxHelper boxes;
+    QVERIFY(folder.exec("DROP TABLE tblNotes"));
+    HousePtr house = makeHouse();
+    const bool saved = callWrite(*house, QStringLiteral("AddNotes"));
+    const QList<QByteArray> lines = logLines(folder.errorLog());
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+
+    QVERIFY(!saved);
+    QCOMPARE(lines.size(), 9);
+    const QString timeLine = QString::fromLocal8Bit(lines[4]);
+    QVERIFY2(
+        timeLine.startsWith(korean.toString(QDate::currentDate(), QLocale::ShortFormat) + QLatin1Char(' ')),
+        qPrintable(timeLine));
+    QVERIFY2(timeLine.contains(korean.amText()) || timeLine.contains(korean.pmText()), qPrintable(timeLine));
+    QVERIFY2(!timeLine.contains(QLatin1String("AM")) && !timeLine.contains(QLatin1String("PM")),
+             qPrintable(timeLine));
+    QVERIFY(timeLine.endsWith(QLatin1String("  Error: 1")));
 }
 
 BRISOLA_TEST_MAIN(tst_ErrorLog)

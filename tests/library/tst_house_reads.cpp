@@ -53,6 +53,7 @@ private slots:
     void nameAndAddressNumbersAgree();
     void loadClientsOrderAndDetachedCopy();
     void nullIsNotEmptyText();
+    void recordsetEnds();
     void loadOwnerWithoutProfile();
     void deleteCall_data();
     void deleteCall();
@@ -232,6 +233,44 @@ void tst_HouseReads::nullIsNotEmptyText() {
     QCOMPARE(notes->Fields("NoteText").toString(), QString());
     notes->MoveNext();
     QVERIFY(notes->isEOF());
+}
+
+// Walking off either end of the rows leaves no current row: fields read as nothing, and
+// stepping back in comes to the row at that end.
+void tst_HouseReads::recordsetEnds() {
+    TestAppFolder folder;
+    QVERIFY(folder.exec("INSERT INTO tblNotes (NoteID) VALUES ('QDN-1'),('QDN-2')"));
+    HousePtr house = makeHouse();
+    RecordsetPtr notes = house->LoadNotes();
+    QVERIFY(notes);
+
+    QVERIFY(!notes->isBOF() && !notes->isEOF());
+    QCOMPARE(notes->Fields("NoteID").toString(), QStringLiteral("QDN-1"));
+    notes->MovePrevious();
+    QVERIFY(notes->isBOF() && !notes->isEOF());
+    QVERIFY(!notes->Fields("NoteID").isValid());
+    notes->MovePrevious();
+    QVERIFY(notes->isBOF());
+    notes->MoveNext();
+    QCOMPARE(notes->Fields("NoteID").toString(), QStringLiteral("QDN-1"));
+
+    notes->MoveNext();
+    notes->MoveNext();
+    QVERIFY(notes->isEOF() && !notes->isBOF());
+    QVERIFY(!notes->Fields(0).isValid());
+    notes->MoveNext();
+    QVERIFY(notes->isEOF());
+    notes->MovePrevious();
+    QCOMPARE(notes->Fields("NoteID").toString(), QStringLiteral("QDN-2"));
+
+    QVERIFY(!notes->Fields("NoSuchField").isValid());
+    QVERIFY(!notes->Fields(-1).isValid());
+    QVERIFY(!notes->Fields(notes->FieldCount()).isValid());
+
+    notes->Close();
+    QVERIFY(!notes->isOpen());
+    QVERIFY(notes->isBOF() && notes->isEOF());
+    QVERIFY(!notes->Fields("NoteID").isValid());
 }
 
 // No profile is a recordset without rows; a failed query is nothing. Start-up tells them apart.

@@ -74,6 +74,8 @@ private slots:
     void updateOwnerChangesEveryRow();
     void shortArrayIsRefused_data();
     void shortArrayIsRefused();
+    void shortestArrayIsAccepted_data();
+    void shortestArrayIsAccepted();
 };
 
 void tst_HouseWrites::statementAndStoredRow_data() {
@@ -472,6 +474,52 @@ void tst_HouseWrites::shortArrayIsRefused() {
     const QList<QByteArray> lines = logLines(folder.errorLog());
     QCOMPARE(lines.size(), 9);
     QCOMPARE(lines[5], (shown ? method : QStringLiteral("UpdateTrap")).toLatin1() + " - DLL Function");
+}
+
+void tst_HouseWrites::shortestArrayIsAccepted_data() {
+    QTest::addColumn<QString>("method");
+    QTest::addColumn<int>("elements");
+    QTest::addColumn<QString>("check"); // finds the written row
+    QTest::newRow("AddClient") << "AddClient" << 22 << "SELECT COUNT(*) FROM tblClients WHERE Notes = 'v21'";
+    QTest::newRow("UpdateClient")
+        << "UpdateClient" << 22 << "SELECT COUNT(*) FROM tblClients WHERE ClientID = 'v0' AND Notes = 'v21'";
+    QTest::newRow("AddNotes") << "AddNotes" << 2 << "SELECT COUNT(*) FROM tblNotes WHERE NoteText = 'v1'";
+    QTest::newRow("UpdateNotes") << "UpdateNotes" << 2
+                                 << "SELECT COUNT(*) FROM tblNotes WHERE NoteID = 'v0' AND NoteText = 'v1'";
+    QTest::newRow("AddInvoice") << "AddInvoice" << 15
+                                << "SELECT COUNT(*) FROM tblInvoices WHERE Notes = 'v14' AND TotalAmt = 7";
+    QTest::newRow("AddAddress") << "AddAddress" << 12
+                                << "SELECT COUNT(*) FROM tblAddress WHERE AddressID = 'v11' AND FName = 'v0'";
+    QTest::newRow("UpdateAddress")
+        << "UpdateAddress" << 12
+        << "SELECT COUNT(*) FROM tblAddress WHERE AddressID = 'v11' AND FullName = 'v10'";
+    QTest::newRow("AddOwner") << "AddOwner" << 11 << "SELECT COUNT(*) FROM tblOwner WHERE OwnerID = 'v10'";
+    // The profile's identifier never changes, so the update needs the ten values before it.
+    QTest::newRow("UpdateOwner")
+        << "UpdateOwner" << 10 << "SELECT COUNT(*) FROM tblOwner WHERE OwnerID = 'OWN-1' AND FullName = 'v9'";
+}
+
+// The arrays the program passes hold exactly what each call reads; none may be refused.
+void tst_HouseWrites::shortestArrayIsAccepted() {
+    QFETCH(QString, method);
+    QFETCH(int, elements);
+    QFETCH(QString, check);
+    TestAppFolder folder;
+    MessageBoxHelper boxes;
+    QVERIFY(folder.exec("INSERT INTO tblClients (ClientID) VALUES ('v0')"));
+    QVERIFY(folder.exec("INSERT INTO tblNotes (NoteID) VALUES ('v0')"));
+    QVERIFY(folder.exec("INSERT INTO tblAddress (AddressID) VALUES ('v11')"));
+    if (method == QLatin1String("UpdateOwner"))
+        QVERIFY(folder.exec("INSERT INTO tblOwner (OwnerID) VALUES ('OWN-1')"));
+    HousePtr house = makeHouse();
+
+    QStringList text = plainArray(elements);
+    QList<float> amounts = {1, 2, 3, 4, 5, 6, 7};
+    QVERIFY(callWrite(*house, method, text, amounts, QDateTime(QDate(2024, 1, 1), QTime(0, 0)), 1.0f));
+    QCOMPARE(folder.value(check).toInt(), 1);
+    QCOMPARE(text.size(), elements);
+    QCOMPARE(boxes.count(), 0);
+    QVERIFY(!QFile::exists(folder.errorLogPath()));
 }
 
 BRISOLA_TEST_MAIN(tst_HouseWrites)

@@ -148,7 +148,7 @@ QString timeLine(int number) {
     const QString numberText =
         number < 0 ? QString::number(number) : QLatin1Char(' ') + QString::number(number);
     return locale.toString(now.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
-           now.time().toString(timeFormat.trimmed()) + QLatin1Char(' ') + QStringLiteral("Error:") +
+           locale.toString(now.time(), timeFormat.trimmed()) + QLatin1Char(' ') + QStringLiteral("Error:") +
            numberText;
 }
 

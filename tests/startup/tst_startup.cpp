@@ -574,6 +574,29 @@ private slots:
         QVERIFY2(lines[4].endsWith(QLatin1Char(' ') + errorText), qPrintable(lines[4]));
         QCOMPARE(lines.mid(7, 2), (QStringList{QStringLiteral("First line"), QStringLiteral("second line")}));
     }
+
+    // The time of day is written in the user's own long format, like the date beside it.
+    void mainErrorTimeInUserLocale() {
+        const QLocale korean(QLocale::Korean, QLocale::SouthKorea);
+        struct LocaleRestore {
+            QLocale saved;
+            ~LocaleRestore() { QLocale::setDefault(saved); }
+        } restore{QLocale()};
+        QLocale::setDefault(korean);
+        useFolder(true);
+        MessageBoxHelper boxes;
+        modMain::HandleMainError(5, QStringLiteral("database is locked"));
+
+        const QStringList lines = logLines(folder->errorLog());
+        QVERIFY(lines.size() > 4);
+        const QString timeLine = lines[4];
+        QVERIFY2(timeLine.startsWith(korean.toString(QDate::currentDate(), QLocale::ShortFormat)),
+                 qPrintable(timeLine));
+        QVERIFY2(!timeLine.contains(QLatin1String("AM")) && !timeLine.contains(QLatin1String("PM")),
+                 qPrintable(timeLine));
+        QVERIFY2(timeLine.contains(korean.amText()) || timeLine.contains(korean.pmText()), qPrintable(timeLine));
+        QVERIFY2(timeLine.endsWith(QStringLiteral(" Error: 5")), qPrintable(timeLine));
+    }
 };
 
 BRISOLA_TEST_MAIN(TestStartup)

@@ -22,20 +22,6 @@ constexpr int BoxLeft = 196;
 constexpr int Top = 12;
 constexpr int Step = 27;
 
-int boxWidth(int maxLength) {
-    switch (maxLength) {
-    case 3:
-        return 48; // three wide letters (WWW) without touching the frame
-    case 9:
-    case 10:
-        return 100;
-    case 35:
-        return 260;
-    default:
-        return 190;
-    }
-}
-
 QLabel *picture(QWidget *parent, const QString &name, const QRect &geometry, const QString &file) {
     auto *label = new QLabel(parent);
     label->setObjectName(name);
@@ -64,7 +50,7 @@ QWidget *frmOrdwen::BuildAddTab() {
                       field.labelToo ? field.toolTip : QString());
         txtAdd[std::size_t(i)] =
             layout::TextBox(page, layout::ElementName(QStringLiteral("txtAdd"), i),
-                            QRect(BoxLeft, y, boxWidth(field.maxLength), layout::RowHeight + 1),
+                            QRect(BoxLeft, y, layout::ClientBoxWidth(field.maxLength, 260, 190), layout::RowHeight + 1),
                             field.maxLength, field.alignment, field.toolTip);
     }
 

@@ -187,4 +187,18 @@ QStringList PetsCaptions() {
     return {QStringLiteral("Yes"), QStringLiteral("No")};
 }
 
+int ClientBoxWidth(int maxLength, int wide, int other) {
+    switch (maxLength) {
+    case 3:
+        return 48;
+    case 9:
+    case 10:
+        return 100;
+    case 35:
+        return wide;
+    default:
+        return other;
+    }
+}
+
 } // namespace layout

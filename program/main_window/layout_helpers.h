@@ -60,6 +60,11 @@ struct ClientField {
 };
 const std::array<ClientField, 15> &ClientFields();
 
+// Width of a client entry box by its typing limit: narrow for a state (three wide letters
+// without touching the frame), medium for postal codes and the fee, `wide` for 35-character
+// text, `other` for the rest.
+int ClientBoxWidth(int maxLength, int wide, int other);
+
 // The element name of a control array, e.g. txtAdd(3).
 QString ElementName(const QString &arrayName, int index);
 

@@ -17,20 +17,6 @@ namespace {
 constexpr int Top = 184;
 constexpr int Step = 26;
 
-int boxWidth(int maxLength) {
-    switch (maxLength) {
-    case 3:
-        return 48; // three wide letters (WWW) without touching the frame
-    case 9:
-    case 10:
-        return 100;
-    case 35:
-        return 230;
-    default:
-        return 170;
-    }
-}
-
 } // namespace
 
 QWidget *frmOrdwen::BuildManageTab() {
@@ -59,7 +45,7 @@ QWidget *frmOrdwen::BuildManageTab() {
                       QRect(labelLeft, y, left ? 150 : 180, layout::RowHeight));
         txtEdit[std::size_t(i)] =
             layout::TextBox(page, layout::ElementName(QStringLiteral("txtEdit"), i),
-                            QRect(boxLeft, y, boxWidth(field.maxLength), layout::RowHeight + 1),
+                            QRect(boxLeft, y, layout::ClientBoxWidth(field.maxLength, 230, 170), layout::RowHeight + 1),
                             field.maxLength, field.alignment);
     }
     const int notesTop = Top + 7 * Step;

@@ -1,10 +1,13 @@
 // Client upkeep on the "Add Clients" and "Manage Clients" tabs: the checks, saving a new
 // client, updating and deleting the chosen one, emptying the tabs, and Enter moving on.
-#include "startup/ListView.h"
-#include "startup/RecordID.h"
+#include "client_columns.h"
 #include "frmOrdwen.h"
-#include "option_groups.h"
 
+#include "controls/Builders.h"
+#include "controls/ListView.h"
+#include "controls/Messages.h"
+#include "controls/OptionGroup.h"
+#include "startup/RecordID.h"
 #include "startup/modGlobal.h"
 
 #include <QComboBox>
@@ -18,14 +21,6 @@
 namespace {
 
 const QString LineBreaks = QStringLiteral("\r\n\r\n");
-const QString ErrorTitle = QStringLiteral(" ERROR");
-
-// The typing limit a box was laid out with; a stored value longer than that is still
-// shown whole (see ShowStoredText).
-int designLimit(const QLineEdit *box) {
-    const QVariant limit = box->property("designMaxLength");
-    return limit.isValid() ? limit.toInt() : box->maxLength();
-}
 
 } // namespace
 
@@ -37,19 +32,9 @@ void frmOrdwen::ConnectClientEntry() {
     connect(cmdDelete, &QPushButton::clicked, this, &frmOrdwen::cmdDelete_Click);
     for (int i = 0; i < ClientFieldCount; ++i) {
         for (QLineEdit *box : {txtAdd[std::size_t(i)], txtEdit[std::size_t(i)]}) {
-            box->setProperty("designMaxLength", box->maxLength());
             box->installEventFilter(this);
         }
     }
-}
-
-void frmOrdwen::ShowStoredText(QLineEdit *box, const QString &text) {
-    // A text box refuses text beyond its limit; a stored value (a fee shown with digit
-    // grouping, say) must not be cut short, or an update would store the cut value.
-    box->setMaxLength(qMax(designLimit(box), int(text.size())));
-    box->setText(text);
-    // A value wider than its box reads from its start.
-    box->setCursorPosition(0);
 }
 
 QString frmOrdwen::NewClientID() {
@@ -68,14 +53,8 @@ QString frmOrdwen::NewNoteID() {
 
 bool frmOrdwen::ValidateClientFields(QComboBox *clientType,
                                      const std::array<QLineEdit *, ClientFieldCount> &boxes) {
-    auto refuse = [this](const QString &message, QWidget *focus) {
-        modGlobal::SetDefaultPointer();
-        modGlobal::ShowMessage(this, message, QMessageBox::Critical);
-        focus->setFocus();
-        return false;
-    };
     if (clientType->currentText().isEmpty())
-        return refuse(QStringLiteral("Select a Client Type "), clientType);
+        return messages::Refuse(this, QStringLiteral("Select a Client Type "), QMessageBox::Critical, clientType);
     struct Required {
         int index;
         const char *message;
@@ -92,50 +71,39 @@ bool frmOrdwen::ValidateClientFields(QComboBox *clientType,
     for (const Required &r : required) {
         QLineEdit *box = boxes[std::size_t(r.index)];
         if (box->text().isEmpty())
-            return refuse(QString::fromLatin1(r.message), box);
+            return messages::Refuse(this, QString::fromLatin1(r.message), QMessageBox::Critical, box);
     }
+    return true;
+}
+
+bool frmOrdwen::ValidateFee(QLineEdit *fee) {
+    if (!fee->text().isEmpty() && !modGlobal::IsNumeric(fee->text()))
+        return messages::Refuse(this, QStringLiteral("Fee Amount contains invalid characters! "),
+                                QMessageBox::Critical, fee);
     return true;
 }
 
 bool frmOrdwen::ValidateNewClient() {
     if (!ValidateClientFields(cboBoxAdd[0], txtAdd))
         return false;
-    auto refuse = [this](const QString &message) {
-        modGlobal::SetDefaultPointer();
-        modGlobal::ShowMessage(this, message, QMessageBox::Critical);
-        return false;
-    };
+    auto refuse = [this](const char *message) { return messages::Refuse(this, QString::fromLatin1(message)); };
     if (!options::AnyOn(optSchedule))
-        return refuse(QStringLiteral("Select a Service Schedule! "));
+        return refuse("Select a Service Schedule! ");
     if (!options::AnyOn(optService))
-        return refuse(QStringLiteral("Select a Service Type! "));
+        return refuse("Select a Service Type! ");
     if (!options::AnyOn(optFee))
-        return refuse(QStringLiteral("Select a Fee Type! "));
+        return refuse("Select a Fee Type! ");
     if (!options::AnyOn(optBilling))
-        return refuse(QStringLiteral("Select a Billing Schedule! "));
-    const QString fee = txtAdd[FeeIndex]->text();
-    if (!fee.isEmpty() && !modGlobal::IsNumeric(fee)) {
-        refuse(QStringLiteral("Fee Amount contains invalid characters! "));
-        txtAdd[FeeIndex]->setFocus();
+        return refuse("Select a Billing Schedule! ");
+    if (!ValidateFee(txtAdd[FeeIndex]))
         return false;
-    }
     if (!options::AnyOn(optPets))
-        return refuse(QStringLiteral("Select Pets (Yes or No)! "));
+        return refuse("Select Pets (Yes or No)! ");
     return true;
 }
 
 bool frmOrdwen::ValidateEditClient() {
-    if (!ValidateClientFields(cboBoxEdit, txtEdit))
-        return false;
-    const QString fee = txtEdit[FeeIndex]->text();
-    if (!fee.isEmpty() && !modGlobal::IsNumeric(fee)) {
-        modGlobal::SetDefaultPointer();
-        modGlobal::ShowMessage(this, QStringLiteral("Fee Amount contains invalid characters! "),
-                               QMessageBox::Critical);
-        txtEdit[FeeIndex]->setFocus();
-        return false;
-    }
-    return true;
+    return ValidateClientFields(cboBoxEdit, txtEdit) && ValidateFee(txtEdit[FeeIndex]);
 }
 
 QStringList
@@ -143,24 +111,25 @@ frmOrdwen::ClientValues(QComboBox *clientType, const std::array<QLineEdit *, Cli
                         QTextEdit *notes, std::span<QRadioButton *const> schedule,
                         std::span<QRadioButton *const> service, std::span<QRadioButton *const> feeType,
                         std::span<QRadioButton *const> billing, std::span<QRadioButton *const> pets) const {
-    QStringList values(22);
-    values[1] = clientType->currentText();
-    // Name, service address, telephone and contact: boxes 0 to 7 into slots 2 to 9.
-    for (int i = 0; i <= 7; ++i)
-        values[2 + i] = boxes[std::size_t(i)]->text();
-    // The billing address, field by field: an empty billing box takes the service
-    // address's field (slots 3 to 7).
-    for (int i = 8; i <= 12; ++i) {
-        const QString typed = boxes[std::size_t(i)]->text();
-        values[10 + (i - 8)] = typed.isEmpty() ? values[3 + (i - 8)] : typed;
+    using namespace client;
+    QStringList values(SlotCount);
+    values[ClientType] = clientType->currentText();
+    // Name, service address, telephone and contact: boxes 0 to 7.
+    for (int i = 0; i <= Contact - Name; ++i)
+        values[Name + i] = boxes[std::size_t(i)]->text();
+    // The billing address, field by field: an empty billing box (8 to 12) takes the
+    // service address's field.
+    for (int i = 0; i <= BZip - BAdd1; ++i) {
+        const QString typed = boxes[std::size_t(8 + i)]->text();
+        values[BAdd1 + i] = typed.isEmpty() ? values[Add1 + i] : typed;
     }
-    values[15] = options::ChosenCaption(schedule);
-    values[16] = options::ChosenCaption(service);
-    values[17] = boxes[13]->text();
-    values[18] = options::ChosenCaption(feeType);
-    values[19] = options::ChosenCaption(billing);
-    values[20] = options::ChosenCaption(pets);
-    values[21] = notes->toPlainText();
+    values[Schedule] = options::ChosenCaption(schedule);
+    values[Service] = options::ChosenCaption(service);
+    values[DayOfWeek] = boxes[13]->text();
+    values[FeeType] = options::ChosenCaption(feeType);
+    values[BSchedule] = options::ChosenCaption(billing);
+    values[Pets] = options::ChosenCaption(pets);
+    values[Notes] = notes->toPlainText();
     return values;
 }
 
@@ -178,38 +147,29 @@ void frmOrdwen::cmdSaveAdd_Click() {
     if (!ValidateNewClient())
         return;
     modGlobal::SetBusyPointer();
+    messages::SaveOutcome outcome{
+        .clear = [this] { cmdClearAdd_Click(); },
+        .refill = [this] { RefillClientLists(); },
+        .question = QStringLiteral("New Client Record Saved! ") + LineBreaks +
+                    QStringLiteral("Do you want to add another Client record? "),
+        .title = QStringLiteral("Record Saved Successfully"),
+        .onYes = {},
+        .onNo = [this] { tabMain->setCurrentIndex(0); },
+        .failure = QStringLiteral("Client Record was NOT Saved! "),
+        .onFailure = {},
+    };
+    // Without a readable number there is no identifier to store: nothing is saved, and
+    // what was typed stays for another try.
     const QString clientID = NewClientID();
-    if (clientID.isEmpty()) {
-        // Without a readable number there is no identifier to store: nothing is saved,
-        // and what was typed stays for another try.
-        modGlobal::SetDefaultPointer();
-        modGlobal::ShowMessage(this, QStringLiteral("Client Record was NOT Saved! "), QMessageBox::Critical,
-                               QMessageBox::Ok, QMessageBox::NoButton, ErrorTitle);
-        return;
+    bool saved = false;
+    if (!clientID.isEmpty()) {
+        QStringList values =
+            ClientValues(cboBoxAdd[0], txtAdd, rtBoxAdd, optSchedule, optService, optFee, optBilling, optPets);
+        values[client::ClientID] = clientID;
+        const float fee = modGlobal::ConvertNumber(txtAdd[FeeIndex]->text());
+        saved = modGlobal::objHouse && modGlobal::objHouse->AddClient(values, fee);
     }
-    QStringList values =
-        ClientValues(cboBoxAdd[0], txtAdd, rtBoxAdd, optSchedule, optService, optFee, optBilling, optPets);
-    values[0] = clientID;
-    const float fee = modGlobal::ConvertNumber(txtAdd[FeeIndex]->text());
-    const bool saved = modGlobal::objHouse && modGlobal::objHouse->AddClient(values, fee);
-    modGlobal::SetDefaultPointer();
-    if (saved) {
-        cmdClearAdd_Click();
-        RefillClientLists();
-        const auto answer =
-            modGlobal::ShowMessage(this,
-                                   QStringLiteral("New Client Record Saved! ") + LineBreaks +
-                                       QStringLiteral("Do you want to add another Client record? "),
-                                   QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
-                                   QStringLiteral("Record Saved Successfully"));
-        if (answer != QMessageBox::Yes)
-            tabMain->setCurrentIndex(0);
-    } else {
-        // Nothing was stored: what was typed stays for another try instead of being lost.
-        modGlobal::ShowMessage(this, QStringLiteral("Client Record was NOT Saved! "), QMessageBox::Critical,
-                               QMessageBox::Ok, QMessageBox::NoButton, ErrorTitle);
-    }
-    modGlobal::SetDefaultPointer();
+    messages::RunOutcome(this, saved, outcome);
 }
 
 void frmOrdwen::cmdClearAdd_Click() {
@@ -228,9 +188,7 @@ void frmOrdwen::cmdClearAdd_Click() {
 
 void frmOrdwen::cmdSaveEdit_Click() {
     if (lblID->text().isEmpty()) {
-        modGlobal::SetDefaultPointer();
-        modGlobal::ShowMessage(this, QStringLiteral("Select a Client record to update! "),
-                               QMessageBox::Warning);
+        messages::ChooseFirst(this, QStringLiteral("Select a Client record to update! "));
         return;
     }
     modGlobal::TrimTextBoxes(*this);
@@ -239,37 +197,29 @@ void frmOrdwen::cmdSaveEdit_Click() {
     modGlobal::SetBusyPointer();
     QStringList values = ClientValues(cboBoxEdit, txtEdit, rtBoxEdit, optScheduleEdit, optServiceEdit,
                                       optFeeEdit, optBillingEdit, optPetsEdit);
-    values[0] = lblID->text();
+    values[client::ClientID] = lblID->text();
     const float fee = modGlobal::ConvertNumber(txtEdit[FeeIndex]->text());
     const bool updated = modGlobal::objHouse && modGlobal::objHouse->UpdateClient(values, fee);
-    modGlobal::SetDefaultPointer();
-    if (updated) {
-        cmdClearEdit_Click();
-        RefillClientLists();
-        const auto answer =
-            modGlobal::ShowMessage(this,
-                                   QStringLiteral("New Client Record Updated! ") + LineBreaks +
-                                       QStringLiteral("Do you want to update another Client record? "),
-                                   QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
-                                   QStringLiteral("Record Saved Successfully"));
-        if (answer == QMessageBox::Yes)
-            lvClients->setFocus();
-        else
-            tabMain->setCurrentIndex(0);
-    } else {
-        // The stored client is unchanged: the changes typed stay, with the client still
-        // chosen, for another try instead of being lost.
-        modGlobal::ShowMessage(this, QStringLiteral("Client Record was NOT Updated! "), QMessageBox::Critical,
-                               QMessageBox::Ok, QMessageBox::NoButton, ErrorTitle);
-    }
+    // On failure the stored client is unchanged: the changes typed stay, with the client
+    // still chosen, for another try.
+    messages::RunOutcome(this, updated,
+                         {
+                             .clear = [this] { cmdClearEdit_Click(); },
+                             .refill = [this] { RefillClientLists(); },
+                             .question = QStringLiteral("New Client Record Updated! ") + LineBreaks +
+                                         QStringLiteral("Do you want to update another Client record? "),
+                             .title = QStringLiteral("Record Saved Successfully"),
+                             .onYes = [this] { lvClients->setFocus(); },
+                             .onNo = [this] { tabMain->setCurrentIndex(0); },
+                             .failure = QStringLiteral("Client Record was NOT Updated! "),
+                             .onFailure = {},
+                         });
 }
 
 void frmOrdwen::cmdClearEdit_Click() {
     cboBoxEdit->setCurrentIndex(-1);
-    for (QLineEdit *box : txtEdit) {
-        box->clear();
-        box->setMaxLength(designLimit(box));
-    }
+    for (QLineEdit *box : txtEdit)
+        controls::ClearStoredText(box);
     options::SwitchAllOff(optScheduleEdit);
     options::SwitchAllOff(optServiceEdit);
     options::SwitchAllOff(optFeeEdit);
@@ -286,29 +236,24 @@ void frmOrdwen::cmdClearEdit_Click() {
 
 void frmOrdwen::cmdDelete_Click() {
     if (lblID->text().isEmpty()) {
-        modGlobal::SetDefaultPointer();
-        modGlobal::ShowMessage(this, QStringLiteral("Select a Client record to delete! "),
-                               QMessageBox::Warning);
+        messages::ChooseFirst(this, QStringLiteral("Select a Client record to delete! "));
         return;
     }
     // The library asks the user to confirm and removes the row only on Yes.
     const bool deleted = modGlobal::objHouse && modGlobal::objHouse->DeleteClient(lblID->text());
-    modGlobal::SetDefaultPointer();
-    if (deleted) {
-        cmdClearEdit_Click();
-        RefillClientLists();
-        const auto answer =
-            modGlobal::ShowMessage(this,
-                                   QStringLiteral("Client Record Deleted! ") + LineBreaks +
-                                       QStringLiteral("Do you want to delete another Client record? "),
-                                   QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
-                                   QStringLiteral("Record Removed Successfully"));
-        if (answer != QMessageBox::Yes)
-            tabMain->setCurrentIndex(0);
-    } else {
-        modGlobal::ShowMessage(this, QStringLiteral("Client Record was NOT Deleted! "), QMessageBox::Warning);
-        cmdClearEdit_Click();
-    }
+    messages::RunOutcome(this, deleted,
+                         {
+                             .clear = [this] { cmdClearEdit_Click(); },
+                             .refill = [this] { RefillClientLists(); },
+                             .question = QStringLiteral("Client Record Deleted! ") + LineBreaks +
+                                         QStringLiteral("Do you want to delete another Client record? "),
+                             .title = QStringLiteral("Record Removed Successfully"),
+                             .onYes = {},
+                             .onNo = [this] { tabMain->setCurrentIndex(0); },
+                             .failure = QStringLiteral("Client Record was NOT Deleted! "),
+                             .failureIcon = QMessageBox::Warning,
+                             .onFailure = [this] { cmdClearEdit_Click(); },
+                         });
 }
 
 void frmOrdwen::AdvanceOnEnter(const std::array<QLineEdit *, ClientFieldCount> &boxes, int index,

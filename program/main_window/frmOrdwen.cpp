@@ -1,8 +1,11 @@
 #include "frmOrdwen.h"
 #include "layout_helpers.h"
 
-#include "startup/ListView.h"
-#include "startup/Twips.h"
+#include "controls/Builders.h"
+#include "controls/Twips.h"
+
+#include "controls/ListView.h"
+#include "controls/Twips.h"
 #include "owner_profile/frmEditOwner.h"
 #include "startup/modGlobal.h"
 
@@ -21,8 +24,8 @@
 namespace {
 
 // Client area of the window: 12510 x 9555 twips.
-constexpr int ClientWidth = Twips::ToPixels(12510);
-constexpr int ClientHeight = Twips::ToPixels(9555);
+constexpr int ClientWidth = 12510;
+constexpr int ClientHeight = 9555;
 
 } // namespace
 
@@ -33,12 +36,12 @@ frmOrdwen::frmOrdwen(QWidget *parent) : QMainWindow(parent) {
 
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("clientArea"));
-    client->setFixedSize(ClientWidth, ClientHeight);
+    client->setFixedSize(Twips::ToPixels(ClientWidth), Twips::ToPixels(ClientHeight));
     setCentralWidget(client);
 
     tabMain = new QTabWidget(client);
     tabMain->setObjectName(QStringLiteral("tabMain"));
-    tabMain->setGeometry(6, 6, ClientWidth - 12, ClientHeight - 12);
+    tabMain->setGeometry(Twips::Rect(90, 90, ClientWidth - 180, ClientHeight - 180));
     tabMain->setUsesScrollButtons(false);
     tabMain->addTab(BuildAddTab(), QStringLiteral("Add Clients"));
     tabMain->addTab(BuildManageTab(), QStringLiteral("Manage Clients"));
@@ -47,7 +50,7 @@ frmOrdwen::frmOrdwen(QWidget *parent) : QMainWindow(parent) {
     tabMain->addTab(BuildClipboardTab(), QStringLiteral("Clipboard"));
 
     // Measured now that the tabs carry the window's font.
-    layout::FitOptionButtons(tabMain);
+    controls::FitOptionButtons(tabMain);
 
     const QFont listFont(QStringLiteral("Arial"), 8);
     for (ListView *list : {lvClients, lvBilling, lvInvoices, lvNotes})

@@ -174,9 +174,9 @@ private:
                              std::span<QRadioButton *const> service, std::span<QRadioButton *const> feeType,
                              std::span<QRadioButton *const> billing,
                              std::span<QRadioButton *const> pets) const;
+    // The fee check both client tabs share.
+    bool ValidateFee(QLineEdit *fee);
     void RefillClientLists();
-    // Shows a stored value in an edit box whole, even beyond the box's typing limit.
-    static void ShowStoredText(QLineEdit *box, const QString &text);
     void AdvanceOnEnter(const std::array<QLineEdit *, ClientFieldCount> &boxes, int index, int &KeyAscii);
 
     // A small window standing in for a window of a later release.

@@ -13,77 +13,6 @@
 
 namespace layout {
 
-QString ElementName(const QString &arrayName, int index) {
-    return arrayName + QLatin1Char('(') + QString::number(index) + QLatin1Char(')');
-}
-
-QLabel *Label(QWidget *parent, const QString &caption, const QRect &geometry, const QString &toolTip) {
-    auto *label = new QLabel(caption, parent);
-    label->setGeometry(geometry);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    label->setTextFormat(Qt::PlainText);
-    if (!toolTip.isEmpty())
-        label->setToolTip(toolTip);
-    return label;
-}
-
-QLabel *ValueLabel(QWidget *parent, const QString &name, const QRect &geometry, Qt::Alignment alignment) {
-    auto *label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setTextFormat(Qt::PlainText);
-    // A frame rather than a style sheet: a styled label stops taking the window's font.
-    label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    label->setIndent(3);
-    label->setAlignment(alignment | Qt::AlignVCenter);
-    return label;
-}
-
-QLabel *HiddenLabel(QWidget *parent, const QString &name) {
-    auto *label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setGeometry(0, 0, 1, 1);
-    label->hide();
-    return label;
-}
-
-QLineEdit *TextBox(QWidget *parent, const QString &name, const QRect &geometry, int maxLength,
-                   Qt::Alignment alignment, const QString &toolTip) {
-    auto *box = new QLineEdit(parent);
-    box->setObjectName(name);
-    box->setGeometry(geometry);
-    if (maxLength > 0)
-        box->setMaxLength(maxLength);
-    box->setAlignment(alignment | Qt::AlignVCenter);
-    if (!toolTip.isEmpty())
-        box->setToolTip(toolTip);
-    return box;
-}
-
-QTextEdit *RichTextBox(QWidget *parent, const QString &name, const QRect &geometry, const QString &toolTip) {
-    auto *box = new QTextEdit(parent);
-    box->setObjectName(name);
-    box->setGeometry(geometry);
-    // Only the plain text is read and stored: pasted formatting is dropped.
-    box->setAcceptRichText(false);
-    box->setTabChangesFocus(true);
-    if (!toolTip.isEmpty())
-        box->setToolTip(toolTip);
-    return box;
-}
-
-QPushButton *Button(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry,
-                    const QString &toolTip) {
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setGeometry(geometry);
-    button->setAutoDefault(false);
-    if (!toolTip.isEmpty())
-        button->setToolTip(toolTip);
-    return button;
-}
-
 QComboBox *ClientTypeBox(QWidget *parent, const QString &name, const QRect &geometry) {
     auto *box = new QComboBox(parent);
     box->setObjectName(name);
@@ -94,47 +23,6 @@ QComboBox *ClientTypeBox(QWidget *parent, const QString &name, const QRect &geom
     box->setCurrentIndex(-1);
     box->setMaxVisibleItems(8);
     return box;
-}
-
-QGroupBox *OptionGroup(QWidget *parent, const QString &frameName, const QString &arrayName,
-                       const QString &caption, const QString &frameToolTip, const QRect &geometry,
-                       const QStringList &captions, const QStringList &toolTips,
-                       std::span<QRadioButton *> buttons, bool horizontal) {
-    auto *frame = new QGroupBox(caption, parent);
-    frame->setObjectName(frameName);
-    frame->setGeometry(geometry);
-    if (!frameToolTip.isEmpty())
-        frame->setToolTip(frameToolTip);
-    // Exclusive while the user clicks; the clear actions lift this for a moment so that
-    // "none on" can be reached again.
-    auto *group = new QButtonGroup(frame);
-    group->setExclusive(true);
-    const int count = int(qMin<qsizetype>(captions.size(), qsizetype(buttons.size())));
-    const int columnWidth = horizontal ? (geometry.width() - 16) / qMax(1, count) : geometry.width() - 16;
-    for (int i = 0; i < count; ++i) {
-        auto *button = new QRadioButton(captions.at(i), frame);
-        button->setObjectName(ElementName(arrayName, i));
-        if (horizontal)
-            button->setGeometry(10 + i * columnWidth, 22, columnWidth - 4, RowHeight);
-        else
-            button->setGeometry(12, 22 + i * 22, columnWidth - 4, RowHeight);
-        if (i < toolTips.size() && !toolTips.at(i).isEmpty())
-            button->setToolTip(toolTips.at(i));
-        group->addButton(button, i);
-        buttons[std::size_t(i)] = button;
-    }
-    return frame;
-}
-
-void FitOptionButtons(QWidget *parent) {
-    for (QRadioButton *option : parent->findChildren<QRadioButton *>()) {
-        QStyleOptionButton look;
-        look.initFrom(option);
-        look.text = option->text();
-        const QRect clickable =
-            option->style()->subElementRect(QStyle::SE_RadioButtonClickRect, &look, option);
-        option->resize(qMin(clickable.right() + 1, option->width()), option->height());
-    }
 }
 
 const std::array<ClientField, 15> &ClientFields() {
@@ -190,10 +78,10 @@ QStringList PetsCaptions() {
 int ClientBoxWidth(int maxLength, int wide, int other) {
     switch (maxLength) {
     case 3:
-        return 48;
+        return 720;
     case 9:
     case 10:
-        return 100;
+        return 1500;
     case 35:
         return wide;
     default:

@@ -1,9 +1,12 @@
 // Tab 3, "Utilities": the report buttons on the left, the invoice list with its delete
 // panel to their right, and the month calendar below that panel. The invoice panel is as
 // wide as the list's three columns, so that no column has to be scrolled to.
-#include "startup/ListView.h"
+#include "controls/ListView.h"
 #include "frmOrdwen.h"
 #include "layout_helpers.h"
+
+#include "controls/Builders.h"
+#include "controls/Twips.h"
 
 #include <QCalendarWidget>
 #include <QGroupBox>
@@ -16,40 +19,40 @@ QWidget *frmOrdwen::BuildUtilitiesTab() {
 
     auto *reports = new QGroupBox(QStringLiteral("Reports"), page);
     reports->setObjectName(QStringLiteral("fraReports"));
-    reports->setGeometry(6, 6, 160, 190);
-    cmdClientList = layout::Button(reports, QStringLiteral("cmdClientList"), QStringLiteral("Client List"),
-                                   QRect(12, 28, 136, 32));
-    cmdClientDataSheet = layout::Button(reports, QStringLiteral("cmdClientDataSheet"),
-                                        QStringLiteral("Client Data Sheet"), QRect(12, 66, 136, 32));
-    cmdClientsByType = layout::Button(reports, QStringLiteral("cmdClientsByType"),
-                                      QStringLiteral("Clients By Type"), QRect(12, 104, 136, 32));
-    cmdAddressList = layout::Button(reports, QStringLiteral("cmdAddressList"), QStringLiteral("Address List"),
-                                    QRect(12, 142, 136, 32));
+    reports->setGeometry(Twips::Rect(90, 90, 2400, 2850));
+    cmdClientList = controls::Button(reports, QStringLiteral("cmdClientList"), QStringLiteral("Client List"),
+                                   Twips::Rect(180, 420, 2040, 480));
+    cmdClientDataSheet = controls::Button(reports, QStringLiteral("cmdClientDataSheet"),
+                                        QStringLiteral("Client Data Sheet"), Twips::Rect(180, 990, 2040, 480));
+    cmdClientsByType = controls::Button(reports, QStringLiteral("cmdClientsByType"),
+                                      QStringLiteral("Clients By Type"), Twips::Rect(180, 1560, 2040, 480));
+    cmdAddressList = controls::Button(reports, QStringLiteral("cmdAddressList"), QStringLiteral("Address List"),
+                                    Twips::Rect(180, 2130, 2040, 480));
 
     // The list's columns take 600 pixels; the rest is its frame and a vertical scroll bar.
     auto *invoices = new QGroupBox(QStringLiteral("Delete  Invoices"), page);
     invoices->setObjectName(QStringLiteral("fraInvoices"));
-    invoices->setGeometry(172, 6, 640, 356);
+    invoices->setGeometry(Twips::Rect(2580, 90, 9600, 5340));
     lvInvoices = new ListView(invoices);
     lvInvoices->setObjectName(QStringLiteral("lvInvoices"));
-    lvInvoices->setGeometry(10, 24, 620, 226);
+    lvInvoices->setGeometry(Twips::Rect(150, 360, 9300, 3390));
 
     const char *headings[] = {"Invoice ID", "Client", "Invoice Date"};
     for (int i = 0; i < 3; ++i) {
-        const int y = 262 + i * 30;
-        layout::Label(invoices, QLatin1String(headings[i]), QRect(10, y, 96, layout::RowHeight));
+        const int y = 3930 + i * 450;
+        controls::Label(invoices, QLatin1String(headings[i]), Twips::Rect(150, y, 1440, controls::RowHeight));
         lblInvoice[std::size_t(i)] =
-            layout::ValueLabel(invoices, layout::ElementName(QStringLiteral("lblInvoice"), i),
-                               QRect(108, y, 300, layout::RowHeight));
+            controls::ValueLabel(invoices, controls::ElementName(QStringLiteral("lblInvoice"), i),
+                               Twips::Rect(1620, y, 4500, controls::RowHeight));
     }
-    cmdDeleteInvoice = layout::Button(invoices, QStringLiteral("cmdDeleteInvoice"),
-                                      QStringLiteral("Delete Invoice"), QRect(450, 262, 180, 32));
-    cmdClearInvoice = layout::Button(invoices, QStringLiteral("cmdClearInvoice"), QStringLiteral("Clear"),
-                                     QRect(450, 302, 180, 32));
+    cmdDeleteInvoice = controls::Button(invoices, QStringLiteral("cmdDeleteInvoice"),
+                                      QStringLiteral("Delete Invoice"), Twips::Rect(6750, 3930, 2700, 480));
+    cmdClearInvoice = controls::Button(invoices, QStringLiteral("cmdClearInvoice"), QStringLiteral("Clear"),
+                                     Twips::Rect(6750, 4530, 2700, 480));
 
     calBox = new QCalendarWidget(page);
     calBox->setObjectName(QStringLiteral("calBox"));
-    calBox->setGeometry(172, 372, 640, 216);
+    calBox->setGeometry(Twips::Rect(2580, 5580, 9600, 3240));
     calBox->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     return page;
 }

@@ -1,5 +1,7 @@
 #include "owner_profile/OwnerProfileForm.h"
 
+#include "controls/Builders.h"
+#include "controls/Twips.h"
 #include "startup/modGlobal.h"
 
 #include <QCoreApplication>
@@ -15,23 +17,23 @@
 namespace {
 
 // Window client area: 5550 twips wide (15 twips to a pixel).
-constexpr int ClientWidth = 370;
-constexpr int TitleTop = 8;
-constexpr int FirstRowTop = 42;
-constexpr int RowHeight = 24;
-constexpr int LabelLeft = 12;
-constexpr int LabelWidth = 112;
-constexpr int BoxLeft = 128;
-constexpr int BoxHeight = 21;
-constexpr int ButtonWidth = 100;
-constexpr int ButtonHeight = 28;
+constexpr int ClientWidth = 5550;
+constexpr int TitleTop = 120;
+constexpr int FirstRowTop = 630;
+constexpr int RowHeight = 360;
+constexpr int LabelLeft = 180;
+constexpr int LabelWidth = 1680;
+constexpr int BoxLeft = 1920;
+constexpr int BoxHeight = 315;
+constexpr int ButtonWidth = 1500;
+constexpr int ButtonHeight = 420;
 
 const char *const FieldCaptions[OwnerProfileForm::FieldCount] = {
     "Last Name",  "First Name",  "Business Name", "Address",      "City",
     "State/Prov", "Postal Code", "Telephone",     "Email Address"};
 
 // Box widths: State/Prov narrow, Postal Code and Telephone medium, the others wide.
-constexpr int BoxWidths[OwnerProfileForm::FieldCount] = {230, 230, 230, 230, 230, 40, 110, 130, 230};
+constexpr int BoxWidths[OwnerProfileForm::FieldCount] = {3450, 3450, 3450, 3450, 3450, 600, 1650, 1950, 3450};
 
 struct Rule {
     int index;
@@ -74,7 +76,7 @@ OwnerProfileForm::OwnerProfileForm(QWidget *parent, const QString &title, const 
                                    int clientHeight)
     : QDialog(parent) {
     setFont(QFont(QStringLiteral("Verdana"), 8));
-    setFixedSize(ClientWidth, clientHeight);
+    setFixedSize(Twips::ToPixels(ClientWidth), Twips::ToPixels(clientHeight));
 
     lblTitle = new QLabel(title, this);
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
@@ -82,34 +84,33 @@ OwnerProfileForm::OwnerProfileForm(QWidget *parent, const QString &title, const 
     titleFont.setBold(true);
     lblTitle->setFont(titleFont);
     lblTitle->setAlignment(Qt::AlignCenter);
-    lblTitle->setGeometry(0, TitleTop, ClientWidth, 26);
+    lblTitle->setGeometry(Twips::Rect(0, TitleTop, ClientWidth, 390));
 
     for (int i = 0; i < FieldCount; ++i) {
         const int top = FirstRowTop + i * RowHeight;
-        lblData[i] = new QLabel(QString::fromLatin1(FieldCaptions[i]), this);
+        lblData[i] = controls::Label(this, QString::fromLatin1(FieldCaptions[i]),
+                                     Twips::Rect(LabelLeft, top, LabelWidth, BoxHeight));
         lblData[i]->setObjectName(QStringLiteral("lblData_%1").arg(i));
-        lblData[i]->setGeometry(LabelLeft, top, LabelWidth, BoxHeight);
         lblData[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         setHighlighted(lblData[i], false);
 
-        txtBox[i] = new QLineEdit(this);
-        txtBox[i]->setObjectName(QStringLiteral("txtBox_%1").arg(i));
-        txtBox[i]->setGeometry(BoxLeft, top, BoxWidths[i], BoxHeight);
         // A QLineEdit has a limit of its own (32767); 0 stands for "no limit of the window's".
-        if (maxLengths[i] > 0)
-            txtBox[i]->setMaxLength(maxLengths[i]);
+        txtBox[i] = controls::TextBox(this, QStringLiteral("txtBox_%1").arg(i),
+                                      Twips::Rect(BoxLeft, top, BoxWidths[i], BoxHeight), maxLengths[i]);
+        controls::NameAfterLabel(lblData[i], txtBox[i]);
         txtBox[i]->installEventFilter(this);
     }
 
-    const int buttonTop = FirstRowTop + FieldCount * RowHeight + 6;
-    cmdSave = new QPushButton(tr("&Save"), this);
-    cmdSave->setObjectName(QStringLiteral("cmdSave"));
-    cmdSave->setGeometry(LabelLeft, buttonTop, ButtonWidth, ButtonHeight);
+    const int buttonTop = FirstRowTop + FieldCount * RowHeight + 90;
+    cmdSave = controls::Button(this, QStringLiteral("cmdSave"), tr("&Save"),
+                               Twips::Rect(LabelLeft, buttonTop, ButtonWidth, ButtonHeight));
     cmdSave->setStyleSheet(buttonStyle(QColor(128, 255, 128)));
-    cmdExit = new QPushButton(tr("e&Xit"), this);
-    cmdExit->setObjectName(QStringLiteral("cmdExit"));
-    cmdExit->setGeometry(ClientWidth - LabelLeft - ButtonWidth, buttonTop, ButtonWidth, ButtonHeight);
+    cmdExit = controls::Button(this, QStringLiteral("cmdExit"), tr("e&Xit"),
+                               Twips::Rect(ClientWidth - LabelLeft - ButtonWidth, buttonTop, ButtonWidth, ButtonHeight));
     cmdExit->setStyleSheet(buttonStyle(QColor(255, 224, 192)));
+    // Enter on a focused button presses it, as in every dialog.
+    cmdSave->setAutoDefault(true);
+    cmdExit->setAutoDefault(true);
 
     connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
     connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
@@ -214,7 +215,7 @@ QString OwnerProfileForm::OwnerIdentifier() const {
 
 bool OwnerProfileForm::ReportSave(bool ok) {
     // The names as typed, not as the library escaped them in the array.
-    modGlobal::strOwnerName = txtBox[1]->text() + QLatin1Char(' ') + txtBox[0]->text();
+    modGlobal::strOwnerName = modGlobal::FullName(txtBox[1]->text(), txtBox[0]->text());
     modGlobal::strCompany = txtBox[2]->text();
     modGlobal::SetDefaultPointer();
     if (ok) {

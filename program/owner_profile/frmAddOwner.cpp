@@ -1,5 +1,7 @@
 #include "owner_profile/frmAddOwner.h"
 
+#include "controls/Twips.h"
+
 #include "startup/modGlobal.h"
 
 #include <QCloseEvent>
@@ -12,7 +14,7 @@ namespace {
 
 // Business Name and Telephone take any length here.
 constexpr int AddMaxLengths[OwnerProfileForm::FieldCount] = {35, 35, 0, 35, 35, 3, 10, 0, 45};
-constexpr int AddClientHeight = 324; // 4860 twips
+constexpr int AddClientHeight = 4860;
 constexpr int ProfileSlots = 12;
 
 } // namespace
@@ -30,7 +32,7 @@ frmAddOwner::frmAddOwner(QWidget *parent)
     QPalette palette = lblNote->palette();
     palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
     lblNote->setPalette(palette);
-    lblNote->setGeometry(0, cmdSave->geometry().bottom() + 6, width(), 20);
+    lblNote->setGeometry(Twips::ToPixels(0), cmdSave->geometry().bottom() + Twips::ToPixels(90), width(), Twips::ToPixels(300));
 
     // Telephone comes last, after the buttons.
     setTabOrder(txtBox[6], txtBox[8]);

@@ -8,7 +8,7 @@
 namespace {
 
 constexpr int EditMaxLengths[OwnerProfileForm::FieldCount] = {35, 35, 35, 35, 35, 3, 10, 25, 45};
-constexpr int EditClientHeight = 298; // 4470 twips
+constexpr int EditClientHeight = 4470;
 constexpr int ProfileSlots = 11;
 constexpr int NewProfileSlots = 12; // the array of a new profile, as the first-use window stores it
 

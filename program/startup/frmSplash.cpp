@@ -1,5 +1,8 @@
 #include "startup/frmSplash.h"
 
+#include "controls/Builders.h"
+#include "controls/Twips.h"
+
 #include "startup/modGlobal.h"
 
 #include <QFont>
@@ -12,8 +15,8 @@
 
 namespace {
 
-constexpr int SplashWidth = 492;  // 7380 twips
-constexpr int SplashHeight = 320; // 4800 twips
+constexpr int SplashWidth = 7380;
+constexpr int SplashHeight = 4800;
 
 std::function<void()> &waitOverride() {
     static std::function<void()> wait;
@@ -31,13 +34,12 @@ void waitForNextSecond() {
 
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry,
                   int pointSize, bool bold, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
-    auto *label = new QLabel(text, parent);
+    QLabel *label = controls::Label(parent, text, geometry);
     label->setObjectName(QString::fromLatin1(name));
     QFont font(QStringLiteral("Arial"), pointSize);
     font.setBold(bold);
     label->setFont(font);
     label->setAlignment(alignment);
-    label->setGeometry(geometry);
     return label;
 }
 
@@ -46,7 +48,7 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const 
 frmSplash::frmSplash(QWidget *parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(QString::fromLatin1(modGlobal::AppTitle));
-    setFixedSize(SplashWidth, SplashHeight);
+    setFixedSize(Twips::ToPixels(SplashWidth), Twips::ToPixels(SplashHeight));
     setAutoFillBackground(true);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, QColor(255, 255, 255));
@@ -56,34 +58,34 @@ frmSplash::frmSplash(QWidget *parent) : QWidget(parent, Qt::SplashScreen | Qt::F
     auto *frame = new QFrame(this);
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setFrameShape(QFrame::Box);
-    frame->setGeometry(8, 8, SplashWidth - 16, SplashHeight - 16);
+    frame->setGeometry(Twips::Rect(120, 120, SplashWidth - 240, SplashHeight - 240));
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(24, 36, 160, 160);
+    Image1->setGeometry(Twips::Rect(360, 540, 2400, 2400));
     Image1->setAlignment(Qt::AlignCenter);
 
     lblCompanyProduct = makeLabel(this, "lblCompanyProduct", QStringLiteral("Corvanth Software"),
-                                  QRect(200, 30, 270, 24), 12, true);
+                                  Twips::Rect(3000, 450, 4050, 360), 12, true);
     lblProductName =
-        makeLabel(this, "lblProductName", QStringLiteral("Brisola"), QRect(200, 62, 270, 56), 32, true);
+        makeLabel(this, "lblProductName", QStringLiteral("Brisola"), Twips::Rect(3000, 930, 4050, 840), 32, true);
     QPalette productPalette = lblProductName->palette();
     productPalette.setColor(QPalette::WindowText, QColor(0, 64, 128));
     lblProductName->setPalette(productPalette);
-    lblVersion = makeLabel(this, "lblVersion", QStringLiteral("Version"), QRect(200, 124, 270, 22), 11, true,
+    lblVersion = makeLabel(this, "lblVersion", QStringLiteral("Version"), Twips::Rect(3000, 1860, 4050, 330), 11, true,
                            Qt::AlignRight | Qt::AlignVCenter);
-    Label1 = makeLabel(this, "Label1", QStringLiteral("Initializing..."), QRect(200, 170, 270, 20), 9, false);
+    Label1 = makeLabel(this, "Label1", QStringLiteral("Initializing..."), Twips::Rect(3000, 2550, 4050, 300), 9, false);
 
     proBar = new QProgressBar(this);
     proBar->setObjectName(QStringLiteral("proBar"));
-    proBar->setGeometry(24, 212, SplashWidth - 48, 20);
+    proBar->setGeometry(Twips::Rect(360, 3180, SplashWidth - 720, 300));
     proBar->setTextVisible(false);
     proBar->setVisible(false);
 
     lblCompany = makeLabel(this, "lblCompany", QStringLiteral("Corvanth Software and Web Design"),
-                           QRect(24, 248, SplashWidth - 48, 20), 9, true);
+                           Twips::Rect(360, 3720, SplashWidth - 720, 300), 9, true);
     Label2 = makeLabel(this, "Label2", QStringLiteral("www.corvanth.example"),
-                       QRect(24, 270, SplashWidth - 48, 20), 9, false);
+                       Twips::Rect(360, 4050, SplashWidth - 720, 300), 9, false);
 }
 
 frmSplash::~frmSplash() = default;

@@ -271,6 +271,50 @@ QString NumberText(const QVariant &value)
     }
 }
 
+QString DateText(const QVariant &value, bool withTime)
+{
+    if (!value.isValid() || value.isNull())
+        return QString();
+    QDateTime when;
+    if (value.typeId() == QMetaType::QDateTime) {
+        when = value.toDateTime();
+    } else if (value.typeId() == QMetaType::QDate) {
+        when = QDateTime(value.toDate(), QTime(0, 0));
+    } else {
+        const QString text = value.toString().trimmed();
+        when = QDateTime::fromString(text, Qt::ISODate);
+        if (!when.isValid())
+            when = QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        if (!when.isValid()) {
+            const QDate date = QDate::fromString(text, Qt::ISODate);
+            if (date.isValid())
+                when = QDateTime(date, QTime(0, 0));
+        }
+        if (!when.isValid())
+            return value.toString();
+    }
+    const QLocale locale;
+    QString text = locale.toString(when.date(), QLocale::ShortFormat);
+    if (withTime && when.time() != QTime(0, 0)) {
+        // The long time form without its time-zone name, worked out once per locale.
+        static QString cachedLocale;
+        static QString timeFormat;
+        if (cachedLocale != locale.name() || timeFormat.isEmpty()) {
+            timeFormat = locale.timeFormat(QLocale::LongFormat);
+            timeFormat.remove(QRegularExpression(QStringLiteral("\\s*\\bt+\\b")));
+            timeFormat = timeFormat.trimmed();
+            cachedLocale = locale.name();
+        }
+        text += QLatin1Char(' ') + locale.toString(when.time(), timeFormat);
+    }
+    return text;
+}
+
+QString FullName(const QString &firstName, const QString &lastName)
+{
+    return firstName + QLatin1Char(' ') + lastName;
+}
+
 QMessageBox::StandardButton ShowMessage(QWidget *parent, const QString &text, QMessageBox::Icon icon,
                                         QMessageBox::StandardButtons buttons,
                                         QMessageBox::StandardButton defaultButton, const QString &title)

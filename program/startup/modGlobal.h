@@ -72,6 +72,14 @@ QString FormatAmount(double value);
 // single-precision amount (25, 12.5, 12345678).
 QString NumberText(const QVariant &value);
 
+// A stored date as the program shows it: the user's short date, followed, when withTime is
+// set and the time of day is not midnight, by the time of day (the long form without the
+// time-zone name). Stored dates are ISO text; Null is empty; other text shows as it is.
+QString DateText(const QVariant &value, bool withTime);
+
+// A person's name as the program shows it: first name, a blank, last name.
+QString FullName(const QString &firstName, const QString &lastName);
+
 // A message box with the given text, icon, buttons, default button and title; an empty
 // title shows the program's title. Returns the button pressed.
 QMessageBox::StandardButton ShowMessage(QWidget *parent, const QString &text, QMessageBox::Icon icon,

@@ -237,8 +237,7 @@ void LoadOwnerProfile() {
         return;
     }
     rsShared->MoveFirst();
-    strOwnerName =
-        rsShared->Text(QStringLiteral("FName")) + QLatin1Char(' ') + rsShared->Text(QStringLiteral("LName"));
+    strOwnerName = FullName(rsShared->Text(QStringLiteral("FName")), rsShared->Text(QStringLiteral("LName")));
     strCompany = rsShared->Text(QStringLiteral("Company"));
     CloseSharedRecordset();
     SetDefaultPointer();

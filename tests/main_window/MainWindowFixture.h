@@ -5,7 +5,7 @@
 #include "MessageBoxHelper.h"
 #include "TestAppFolder.h"
 
-#include "startup/ListView.h"
+#include "controls/ListView.h"
 #include "main_window/frmOrdwen.h"
 #include "startup/modGlobal.h"
 

@@ -2,8 +2,8 @@
 #include "MainWindowFixture.h"
 #include "TestMain.h"
 
-#include "main_window/option_groups.h"
-#include "startup/ListViewSort.h"
+#include "controls/OptionGroup.h"
+#include "controls/ListViewSort.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "option_groups.h"
+#include "controls/OptionGroup.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>

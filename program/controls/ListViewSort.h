@@ -22,6 +22,10 @@ void Setup(QTreeWidget *list, bool keepSorted, int sortColumn, Qt::SortOrder dir
 // new direction and switches keeping itself sorted off. Shows the hourglass meanwhile.
 void ColumnClick(QTreeWidget *list, int column);
 
+// Switches keeping itself sorted back on after a fill and sorts the list once, by the
+// column and direction it was sorting by.
+void KeepSorted(QTreeWidget *list);
+
 // The list's current direction (ascending before the first click).
 Qt::SortOrder Direction(const QTreeWidget *list);
 

@@ -1,4 +1,4 @@
-#include "ListViewSort.h"
+#include "controls/ListViewSort.h"
 
 #include "startup/modGlobal.h"
 
@@ -30,6 +30,11 @@ void Setup(QTreeWidget *list, bool keepSorted, int sortColumn, Qt::SortOrder dir
     list->setSortingEnabled(keepSorted);
     if (keepSorted)
         list->sortItems(sortColumn, direction);
+    detachHeaderSorting(list);
+}
+
+void KeepSorted(QTreeWidget *list) {
+    list->setSortingEnabled(true);
     detachHeaderSorting(list);
 }
 

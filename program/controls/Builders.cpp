@@ -1,0 +1,159 @@
+#include "controls/Builders.h"
+
+#include "controls/Twips.h"
+
+#include <QAccessible>
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTextEdit>
+
+namespace controls {
+
+QString ElementName(const QString &arrayName, int index) {
+    return arrayName + QLatin1Char('(') + QString::number(index) + QLatin1Char(')');
+}
+
+QLabel *Label(QWidget *parent, const QString &caption, const QRect &geometry, const QString &toolTip) {
+    auto *label = new QLabel(caption, parent);
+    label->setGeometry(geometry);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->setTextFormat(Qt::PlainText);
+    if (!toolTip.isEmpty())
+        label->setToolTip(toolTip);
+    return label;
+}
+
+QLabel *ValueLabel(QWidget *parent, const QString &name, const QRect &geometry, Qt::Alignment alignment) {
+    auto *label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    label->setTextFormat(Qt::PlainText);
+    // A frame rather than a style sheet: a styled label stops taking the window's font.
+    label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    label->setIndent(3);
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    return label;
+}
+
+QLabel *HiddenLabel(QWidget *parent, const QString &name) {
+    auto *label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setGeometry(Twips::Rect(0, 0, 15, 15));
+    label->hide();
+    return label;
+}
+
+QLineEdit *TextBox(QWidget *parent, const QString &name, const QRect &geometry, int maxLength,
+                   Qt::Alignment alignment, const QString &toolTip) {
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setGeometry(geometry);
+    if (maxLength > 0)
+        box->setMaxLength(maxLength);
+    box->setAlignment(alignment | Qt::AlignVCenter);
+    if (!toolTip.isEmpty())
+        box->setToolTip(toolTip);
+    return box;
+}
+
+QTextEdit *RichTextBox(QWidget *parent, const QString &name, const QRect &geometry, const QString &toolTip) {
+    auto *box = new QTextEdit(parent);
+    box->setObjectName(name);
+    box->setGeometry(geometry);
+    // Only the plain text is read and stored: pasted formatting is dropped.
+    box->setAcceptRichText(false);
+    box->setTabChangesFocus(true);
+    if (!toolTip.isEmpty())
+        box->setToolTip(toolTip);
+    return box;
+}
+
+QPushButton *Button(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry,
+                    const QString &toolTip) {
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    button->setAutoDefault(false);
+    if (!toolTip.isEmpty())
+        button->setToolTip(toolTip);
+    return button;
+}
+
+QGroupBox *OptionGroup(QWidget *parent, const QString &frameName, const QString &arrayName,
+                       const QString &caption, const QString &frameToolTip, const QRect &geometry,
+                       const QStringList &captions, const QStringList &toolTips,
+                       std::span<QRadioButton *> buttons, bool horizontal) {
+    auto *frame = new QGroupBox(caption, parent);
+    frame->setObjectName(frameName);
+    frame->setGeometry(geometry);
+    if (!frameToolTip.isEmpty())
+        frame->setToolTip(frameToolTip);
+    // Exclusive while the user clicks; the clear actions lift this for a moment so that
+    // "none on" can be reached again.
+    auto *group = new QButtonGroup(frame);
+    group->setExclusive(true);
+    const int count = int(qMin<qsizetype>(captions.size(), qsizetype(buttons.size())));
+    const int columnWidth = horizontal ? (geometry.width() - Twips::ToPixels(240)) / qMax(1, count) : geometry.width() - 16;
+    for (int i = 0; i < count; ++i) {
+        auto *button = new QRadioButton(captions.at(i), frame);
+        button->setObjectName(ElementName(arrayName, i));
+        if (horizontal)
+            button->setGeometry(Twips::ToPixels(150) + i * columnWidth, Twips::ToPixels(330), columnWidth - Twips::ToPixels(60),
+                                Twips::ToPixels(RowHeight));
+        else
+            button->setGeometry(Twips::ToPixels(180), Twips::ToPixels(330 + i * 330), columnWidth - Twips::ToPixels(60),
+                                Twips::ToPixels(RowHeight));
+        if (i < toolTips.size() && !toolTips.at(i).isEmpty())
+            button->setToolTip(toolTips.at(i));
+        group->addButton(button, i);
+        buttons[std::size_t(i)] = button;
+    }
+    return frame;
+}
+
+void FitOptionButtons(QWidget *parent) {
+    for (QRadioButton *option : parent->findChildren<QRadioButton *>()) {
+        QStyleOptionButton look;
+        look.initFrom(option);
+        look.text = option->text();
+        const QRect clickable =
+            option->style()->subElementRect(QStyle::SE_RadioButtonClickRect, &look, option);
+        option->resize(qMin(clickable.right() + 1, option->width()), option->height());
+    }
+}
+
+void NameAfterLabel(QLabel *label, QWidget *input) {
+    label->setBuddy(input);
+    QString name = label->text();
+    name.remove(QLatin1Char('&'));
+    input->setAccessibleName(name.trimmed());
+}
+
+void ShowStoredText(QLineEdit *box, const QString &text) {
+    // The typing limit the box was laid out with, remembered the first time a stored value
+    // widens it.
+    QVariant limit = box->property("designMaxLength");
+    if (!limit.isValid()) {
+        limit = box->maxLength();
+        box->setProperty("designMaxLength", limit);
+    }
+    box->setMaxLength(qMax(limit.toInt(), int(text.size())));
+    box->setText(text);
+    box->setCursorPosition(0);
+}
+
+void ClearStoredText(QLineEdit *box) {
+    box->clear();
+    const QVariant limit = box->property("designMaxLength");
+    if (limit.isValid())
+        box->setMaxLength(limit.toInt());
+}
+
+} // namespace controls

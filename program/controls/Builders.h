@@ -1,0 +1,65 @@
+// Builders for the controls every window lays out: labels, text boxes, buttons, option
+// groups. Positions are pixels of the 96-dpi screen; callers write them in twips through
+// Twips::Rect.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <span>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QRect;
+class QTextEdit;
+class QWidget;
+
+namespace controls {
+
+// Row height of labels and single-line boxes, in twips.
+constexpr int RowHeight = 315;
+
+QLabel *Label(QWidget *parent, const QString &caption, const QRect &geometry, const QString &toolTip = {});
+// A read-only value shown in a sunken box.
+QLabel *ValueLabel(QWidget *parent, const QString &name, const QRect &geometry,
+                   Qt::Alignment alignment = Qt::AlignLeft);
+// A label that holds a record identifier and is never shown.
+QLabel *HiddenLabel(QWidget *parent, const QString &name);
+// maxLength 0: no limit.
+QLineEdit *TextBox(QWidget *parent, const QString &name, const QRect &geometry, int maxLength,
+                   Qt::Alignment alignment = Qt::AlignLeft, const QString &toolTip = {});
+QTextEdit *RichTextBox(QWidget *parent, const QString &name, const QRect &geometry,
+                       const QString &toolTip = {});
+QPushButton *Button(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry,
+                    const QString &toolTip = {});
+
+// Makes `input` the buddy of `label` and gives it the label's caption (without access-key
+// marks or surrounding blanks) as its accessible name, so a screen reader names the box.
+void NameAfterLabel(QLabel *label, QWidget *input);
+
+// A frame holding an array of option buttons, one above the other (or side by side when
+// horizontal). buttons receives them by index; toolTips may be shorter than captions.
+QGroupBox *OptionGroup(QWidget *parent, const QString &frameName, const QString &arrayName,
+                       const QString &caption, const QString &frameToolTip, const QRect &geometry,
+                       const QStringList &captions, const QStringList &toolTips,
+                       std::span<QRadioButton *> buttons, bool horizontal = false);
+
+// Narrows every option button below `parent` to its circle and caption, in the font it
+// shows: a click on the blank beside a caption would take the focus without switching the
+// button on.
+void FitOptionButtons(QWidget *parent);
+
+// The element name of a control array, e.g. txtAdd(3).
+QString ElementName(const QString &arrayName, int index);
+
+// Shows a stored value in a text box whole, even beyond the box's typing limit, reading
+// from its start. A box refuses text beyond its limit, and a stored value cut short there
+// would be stored cut by the next update.
+void ShowStoredText(QLineEdit *box, const QString &text);
+// Empties a box that ShowStoredText filled, with its typing limit as laid out again.
+void ClearStoredText(QLineEdit *box);
+
+} // namespace controls

@@ -1,0 +1,49 @@
+// The kinds of message box the windows show, and what follows a save, an update or a
+// delete. Each restores the normal pointer before its box, so no box opens under the
+// hourglass.
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace messages {
+
+// An entry refused by a check: the message with its icon, then the focus into the offending
+// field (none when focus is null). Always false, so a check can `return Refuse(...)`.
+bool Refuse(QWidget *parent, const QString &text, QMessageBox::Icon icon = QMessageBox::Critical,
+            QWidget *focus = nullptr);
+
+// An action that needs a chosen record when none is chosen.
+void ChooseFirst(QWidget *parent, const QString &text);
+
+// A save, update or delete that the library refused.
+void SaveFailed(QWidget *parent, const QString &text);
+
+// "Do another?" after a success: true when the user answers Yes.
+bool AskAnother(QWidget *parent, const QString &text, const QString &title);
+
+// What a window does after a save, an update or a delete.
+struct SaveOutcome {
+    std::function<void()> clear;  // empties the entry fields; success only
+    std::function<void()> refill; // refills the lists from the library; success only
+    QString question;             // the "do another?" text
+    QString title;                // "Record Saved Successfully", ...
+    std::function<void()> onYes;  // what Yes does
+    std::function<void()> onNo;   // what No does (the main window brings "Add Clients" forward)
+    QString failure;              // the failure message; empty: nothing is shown
+    // A refused save or update is an error (critical icon, title " ERROR"); a delete the
+    // library did not carry out is a warning under the program's title.
+    QMessageBox::Icon failureIcon = QMessageBox::Critical;
+    std::function<void()> onFailure; // after the failure message
+};
+
+// On success: clear, refill, then ask; Yes runs onYes, No runs onNo. On failure nothing is
+// cleared (unless onFailure does), so what the user typed stays for another try, and the
+// failure text is shown. Returns `succeeded`.
+bool RunOutcome(QWidget *parent, bool succeeded, const SaveOutcome &outcome);
+
+} // namespace messages

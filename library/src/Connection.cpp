@@ -20,8 +20,7 @@ public:
     int errorNumber = 0;
     QString errorDescription;
 
-    void takeError(const QSqlError &error)
-    {
+    void takeError(const QSqlError &error) {
         bool ok = false;
         const int code = error.nativeErrorCode().toInt(&ok);
         errorNumber = ok ? code : -1;
@@ -32,8 +31,7 @@ public:
     // Runs a transaction statement. QSqlDatabase::transaction(), commit() and rollback()
     // drop the engine's result code, and a refused commit (the file busy) must be reported
     // with its own number like any other failure.
-    bool run(const QString &statement)
-    {
+    bool run(const QString &statement) {
         QSqlQuery query(database());
         if (query.exec(statement))
             return true;
@@ -43,8 +41,7 @@ public:
 };
 
 namespace {
-QString newConnectionName()
-{
+QString newConnectionName() {
     static QAtomicInteger<quint64> counter;
     return QStringLiteral("ordwen-%1").arg(++counter);
 }
@@ -52,19 +49,16 @@ QString newConnectionName()
 
 Connection::Connection() : d(std::make_unique<ConnectionPrivate>()) {}
 
-Connection::~Connection()
-{
+Connection::~Connection() {
     Close();
 }
 
-Connection::Connection(const Connection &other) : d(std::make_unique<ConnectionPrivate>())
-{
+Connection::Connection(const Connection &other) : d(std::make_unique<ConnectionPrivate>()) {
     d->connectionString = other.d->connectionString;
     d->cursorLocation = other.d->cursorLocation;
 }
 
-Connection &Connection::operator=(const Connection &other)
-{
+Connection &Connection::operator=(const Connection &other) {
     if (this != &other) {
         Close();
         d->connectionString = other.d->connectionString;
@@ -74,13 +68,20 @@ Connection &Connection::operator=(const Connection &other)
     return *this;
 }
 
-QString Connection::ConnectionString() const { return d->connectionString; }
-void Connection::setConnectionString(const QString &text) { d->connectionString = text; }
-int Connection::CursorLocation() const { return d->cursorLocation; }
-void Connection::setCursorLocation(int location) { d->cursorLocation = location; }
+QString Connection::ConnectionString() const {
+    return d->connectionString;
+}
+void Connection::setConnectionString(const QString &text) {
+    d->connectionString = text;
+}
+int Connection::CursorLocation() const {
+    return d->cursorLocation;
+}
+void Connection::setCursorLocation(int location) {
+    d->cursorLocation = location;
+}
 
-QString Connection::DataSource() const
-{
+QString Connection::DataSource() const {
     // The folder is written into the string as it is and may itself hold ';', so the value
     // ends only where the next "Name=" item begins (or at the end).
     static const QRegularExpression dataSource(
@@ -90,8 +91,7 @@ QString Connection::DataSource() const
     return match.hasMatch() ? match.captured(1) : QString();
 }
 
-bool Connection::Open()
-{
+bool Connection::Open() {
     if (IsOpen())
         return true;
     ClearErrors();
@@ -106,7 +106,8 @@ bool Connection::Open()
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), d->name);
         // mode=rw: a missing file is an error and is never created.
-        db.setDatabaseName(QUrl::fromLocalFile(file).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=rw"));
+        db.setDatabaseName(QUrl::fromLocalFile(file).toString(QUrl::FullyEncoded) +
+                           QStringLiteral("?mode=rw"));
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=3000"));
         opened = db.open();
         if (!opened)
@@ -119,8 +120,7 @@ bool Connection::Open()
     return opened;
 }
 
-void Connection::Close()
-{
+void Connection::Close() {
     if (d->name.isEmpty())
         return;
     {
@@ -134,13 +134,11 @@ void Connection::Close()
     d->inTransaction = false;
 }
 
-bool Connection::IsOpen() const
-{
+bool Connection::IsOpen() const {
     return !d->name.isEmpty() && d->database().isOpen();
 }
 
-bool Connection::BeginTrans()
-{
+bool Connection::BeginTrans() {
     if (!IsOpen()) {
         d->errorNumber = 21; // SQLITE_MISUSE
         d->errorDescription = QStringLiteral("the connection is not open");
@@ -152,8 +150,7 @@ bool Connection::BeginTrans()
     return true;
 }
 
-bool Connection::CommitTrans()
-{
+bool Connection::CommitTrans() {
     if (!IsOpen() || !d->inTransaction)
         return false;
     if (!d->run(QStringLiteral("COMMIT")))
@@ -162,16 +159,14 @@ bool Connection::CommitTrans()
     return true;
 }
 
-bool Connection::RollbackTrans()
-{
+bool Connection::RollbackTrans() {
     if (!IsOpen() || !d->inTransaction)
         return false;
     d->inTransaction = false;
     return d->run(QStringLiteral("ROLLBACK"));
 }
 
-RecordsetPtr Connection::Execute(const QString &statement)
-{
+RecordsetPtr Connection::Execute(const QString &statement) {
     if (!IsOpen()) {
         d->errorNumber = 21; // SQLITE_MISUSE
         d->errorDescription = QStringLiteral("the connection is not open");
@@ -204,11 +199,14 @@ RecordsetPtr Connection::Execute(const QString &statement)
     return std::make_shared<Recordset>(names, rows);
 }
 
-int Connection::ErrorNumber() const { return d->errorNumber; }
-QString Connection::ErrorDescription() const { return d->errorDescription; }
+int Connection::ErrorNumber() const {
+    return d->errorNumber;
+}
+QString Connection::ErrorDescription() const {
+    return d->errorDescription;
+}
 
-void Connection::ClearErrors()
-{
+void Connection::ClearErrors() {
     d->errorNumber = 0;
     d->errorDescription.clear();
 }

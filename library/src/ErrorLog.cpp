@@ -15,23 +15,21 @@ const QString blankFrameLine = QLatin1Char('%') + QString(51, QLatin1Char(' ')) 
 const QString shortRuleLine = QLatin1Char('%') + QString(33, QLatin1Char('-')) + QLatin1Char('%');
 const QString informationLine = QStringLiteral("% Error Information %");
 
-QString timeLine(const QString &errorText)
-{
+QString timeLine(const QString &errorText) {
     const QLocale locale;
     const QDateTime now = QDateTime::currentDateTime();
     // The long time format without the time zone name, written by the locale itself so that
     // its morning/afternoon words and digits match the date beside it.
     QString timeFormat = locale.timeFormat(QLocale::LongFormat);
     timeFormat.remove(QLatin1Char('t'));
-    return locale.toString(now.date(), QLocale::ShortFormat) + QLatin1Char(' ')
-           + locale.toString(now.time(), timeFormat.trimmed()) + QLatin1Char(' ') + errorText;
+    return locale.toString(now.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
+           locale.toString(now.time(), timeFormat.trimmed()) + QLatin1Char(' ') + errorText;
 }
 
 } // namespace
 
 void WriteErrorLog(const QString &folder, const QString &label, int bannerBlanks, LogForm form, int number,
-                   const QString &description)
-{
+                   const QString &description) {
     const QString path = folder + QStringLiteral("/error.log");
     // Only an ordinary file counts as an existing log; a folder of that name does not.
     const QFileInfo info(path);
@@ -45,12 +43,14 @@ void WriteErrorLog(const QString &folder, const QString &label, int bannerBlanks
     lines << blankFrameLine;
     if (form == LogForm::Initialize && exists)
         lines << informationLine;
-    const QString errorText = (exists ? QStringLiteral("Error: ") : QStringLiteral(" Error: ")) + QString::number(number);
+    const QString errorText =
+        (exists ? QStringLiteral("Error: ") : QStringLiteral(" Error: ")) + QString::number(number);
     lines << timeLine(errorText) << label << ruleLine << description
           << (form == LogForm::Initialize ? shortRuleLine : ruleLine);
 
     QFile file(path);
-    const QIODevice::OpenMode mode = exists ? (QIODevice::WriteOnly | QIODevice::Append) : QIODevice::WriteOnly;
+    const QIODevice::OpenMode mode =
+        exists ? (QIODevice::WriteOnly | QIODevice::Append) : QIODevice::WriteOnly;
     if (!file.open(mode))
         return;
     for (const QString &line : lines)

@@ -22,14 +22,12 @@ constexpr int errSubscriptOutOfRange = 9;
 constexpr int errObjectNotSet = 91;
 constexpr int errProviderNotFound = 3706;
 
-QString &folderOverride()
-{
+QString &folderOverride() {
     static QString folder;
     return folder;
 }
 
-QByteArray &lastStatement()
-{
+QByteArray &lastStatement() {
     static QByteArray text;
     return text;
 }
@@ -38,21 +36,18 @@ QByteArray &lastStatement()
 
 // Shows one of the library's boxes. The caller may have the hourglass up while it waits for
 // the database; a question or a failure message wants the ordinary pointer meanwhile.
-static int ExecBox(QMessageBox &box)
-{
+static int ExecBox(QMessageBox &box) {
     QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
     const int answer = box.exec();
     QGuiApplication::restoreOverrideCursor();
     return answer;
 }
 
-QString LibraryTitle()
-{
+QString LibraryTitle() {
     return QStringLiteral("Ordwen");
 }
 
-QString LibraryFolder()
-{
+QString LibraryFolder() {
     if (!folderOverride().isEmpty())
         return folderOverride();
     static const int anchor = 0;
@@ -62,31 +57,26 @@ QString LibraryFolder()
     return QCoreApplication::applicationDirPath();
 }
 
-void SetLibraryFolder(const QString &folder)
-{
+void SetLibraryFolder(const QString &folder) {
     folderOverride() = folder;
 }
 
-const QByteArray &LastStatement()
-{
+const QByteArray &LastStatement() {
     return lastStatement();
 }
 
-QString Escaped(const QString &value)
-{
+QString Escaped(const QString &value) {
     QString text = value;
     text.replace(QLatin1Char('\''), QStringLiteral("''"));
     text.remove(QChar(u'\0'));
     return text;
 }
 
-QString Quoted(const QString &value)
-{
+QString Quoted(const QString &value) {
     return QLatin1Char('\'') + Escaped(value) + QStringLiteral("',");
 }
 
-QString Number(float value)
-{
+QString Number(float value) {
     // The shortest text that reads back as the same single-precision value, with a point.
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
@@ -95,13 +85,11 @@ QString Number(float value)
     return QString::fromLatin1(buffer, result.ptr - buffer);
 }
 
-QString NowText()
-{
+QString NowText() {
     return QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
-QString DateText(const QDateTime &value)
-{
+QString DateText(const QDateTime &value) {
     if (!value.isValid())
         return QString();
     if (value.time() == QTime(0, 0))
@@ -109,8 +97,7 @@ QString DateText(const QDateTime &value)
     return value.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
-House::House()
-{
+House::House() {
     m_strConnect = QStringLiteral("Provider=QSQLITE;User ID=;");
     m_strConnect += QStringLiteral("Data Source=") + LibraryFolder() + QStringLiteral("/home/home.qd;");
     m_strConnect += QStringLiteral("Persist Security Info=False;");
@@ -118,12 +105,13 @@ House::House()
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
         // Without the database driver no call can ever reach the file.
         QMessageBox box(QMessageBox::Critical, LibraryTitle(),
-                        QStringLiteral("The database cannot be found!  If the database has been ") + crlf
-                            + QStringLiteral("moved it must be relocated back to the original folder! "),
+                        QStringLiteral("The database cannot be found!  If the database has been ") + crlf +
+                            QStringLiteral("moved it must be relocated back to the original folder! "),
                         QMessageBox::Ok);
         ExecBox(box);
-        WriteErrorLog(LibraryFolder(), QStringLiteral("Initialize Database Connection"), 14, LogForm::Initialize,
-                      errProviderNotFound, QStringLiteral("Provider cannot be found. It may not be properly installed."));
+        WriteErrorLog(LibraryFolder(), QStringLiteral("Initialize Database Connection"), 14,
+                      LogForm::Initialize, errProviderNotFound,
+                      QStringLiteral("Provider cannot be found. It may not be properly installed."));
         return;
     }
 
@@ -133,21 +121,18 @@ House::House()
     m_conDataBase->setCursorLocation(adUseClient);
 }
 
-House::~House()
-{
+House::~House() {
     if (m_conDataBase) {
         m_conDataBase->ClearErrors();
         m_conDataBase.reset();
     }
 }
 
-void House::letConDataBase(const Connection &connection)
-{
+void House::letConDataBase(const Connection &connection) {
     m_conDataBase = std::make_shared<Connection>(connection);
 }
 
-QString House::Clean(QString &strText)
-{
+QString House::Clean(QString &strText) {
     strText.replace(QLatin1Char('\''), QStringLiteral("''"));
     strText.remove(QChar(u'\0'));
     // Only blanks are trimmed; the caller's variable keeps them.
@@ -160,24 +145,21 @@ QString House::Clean(QString &strText)
     return strText.mid(first, last - first);
 }
 
-RecordsetPtr House::execute(const QString &statement)
-{
+RecordsetPtr House::execute(const QString &statement) {
     lastStatement() = statement.toUtf8();
     return m_conDataBase->Execute(statement);
 }
 
-void House::showFailureMessage(int number, const QString &description)
-{
+void House::showFailureMessage(int number, const QString &description) {
     QMessageBox box(QMessageBox::Critical, LibraryTitle(),
-                    QStringLiteral("ERROR # ") + QString::number(number) + crlf + crlf + description + crlf
-                        + QStringLiteral("In the Dynamic Link Library") + crlf + QStringLiteral("Function: ")
-                        + m_strFunction,
+                    QStringLiteral("ERROR # ") + QString::number(number) + crlf + crlf + description + crlf +
+                        QStringLiteral("In the Dynamic Link Library") + crlf + QStringLiteral("Function: ") +
+                        m_strFunction,
                     QMessageBox::Ok);
     ExecBox(box);
 }
 
-bool House::writeCall(const WriteCall &call, const QStringList &strText, const StatementBuilder &build)
-{
+bool House::writeCall(const WriteCall &call, const QStringList &strText, const StatementBuilder &build) {
     int number = 0;
     QString description;
     auto takeError = [&] {
@@ -209,8 +191,8 @@ bool House::writeCall(const WriteCall &call, const QStringList &strText, const S
         m_conDataBase->RollbackTrans();
         m_conDataBase->Close();
     }
-    WriteErrorLog(LibraryFolder(), QString::fromLatin1(call.label), call.bannerBlanks, LogForm::WriteCall, number,
-                  description);
+    WriteErrorLog(LibraryFolder(), QString::fromLatin1(call.label), call.bannerBlanks, LogForm::WriteCall,
+                  number, description);
     if (call.showMessage) {
         m_strFunction = QString::fromLatin1(call.method);
         showFailureMessage(number, description);
@@ -220,8 +202,7 @@ bool House::writeCall(const WriteCall &call, const QStringList &strText, const S
     return false;
 }
 
-RecordsetPtr House::numberCall(const char *method, const QString &statement)
-{
+RecordsetPtr House::numberCall(const char *method, const QString &statement) {
     RecordsetPtr rs;
     int number = 0;
     QString description;
@@ -229,8 +210,8 @@ RecordsetPtr House::numberCall(const char *method, const QString &statement)
     if (!m_conDataBase) {
         number = errObjectNotSet;
         description = QStringLiteral("Object variable or With block variable not set");
-    } else if (!m_conDataBase->Open() || !m_conDataBase->BeginTrans() || !(rs = execute(statement))
-               || !m_conDataBase->CommitTrans()) {
+    } else if (!m_conDataBase->Open() || !m_conDataBase->BeginTrans() || !(rs = execute(statement)) ||
+               !m_conDataBase->CommitTrans()) {
         number = m_conDataBase->ErrorNumber();
         description = m_conDataBase->ErrorDescription();
     } else {
@@ -251,8 +232,7 @@ RecordsetPtr House::numberCall(const char *method, const QString &statement)
     return rs;
 }
 
-RecordsetPtr House::readCall(const QString &statement)
-{
+RecordsetPtr House::readCall(const QString &statement) {
     if (!m_conDataBase)
         return {};
     RecordsetPtr rs;
@@ -271,10 +251,9 @@ RecordsetPtr House::readCall(const QString &statement)
     return rs;
 }
 
-bool House::deleteCall(const QString &statement, const QString &confirmation)
-{
-    const bool executed = m_conDataBase && m_conDataBase->Open() && m_conDataBase->BeginTrans()
-                          && execute(statement) != nullptr;
+bool House::deleteCall(const QString &statement, const QString &confirmation) {
+    const bool executed = m_conDataBase && m_conDataBase->Open() && m_conDataBase->BeginTrans() &&
+                          execute(statement) != nullptr;
 
     QMessageBox box(QMessageBox::Question, QStringLiteral("** WARNING **"), confirmation,
                     QMessageBox::Yes | QMessageBox::No);

@@ -16,7 +16,7 @@ const QByteArray &LastStatement();
 
 class House final : public _House {
 public:
-    House();  // Class_Initialize
+    House();           // Class_Initialize
     ~House() override; // Class_Terminate
 
     ConnectionPtr conDataBase() const override { return m_conDataBase; }
@@ -58,10 +58,10 @@ public:
 private:
     // How a write call reports its failure.
     struct WriteCall {
-        const char *method;     // strFunction and the message's last line
-        const char *label;      // the error-log label
-        int bannerBlanks;       // blanks before the log's banner when it creates the file
-        bool showMessage = true; // all but UpdateClient
+        const char *method;        // strFunction and the message's last line
+        const char *label;         // the error-log label
+        int bannerBlanks;          // blanks before the log's banner when it creates the file
+        bool showMessage = true;   // all but UpdateClient
         qsizetype minimumElements; // fewer elements are refused
     };
 
@@ -83,10 +83,10 @@ private:
 };
 
 // Text items of a statement.
-QString Quoted(const QString &value);                 // "'" + escaped value + "',"
-QString Escaped(const QString &value);                // apostrophes doubled, NUL removed
-QString Number(float value);                          // shortest text, point as separator
-QString NowText();                                    // the current date and time
-QString DateText(const QDateTime &value);             // a date, with its time when it has one
+QString Quoted(const QString &value);     // "'" + escaped value + "',"
+QString Escaped(const QString &value);    // apostrophes doubled, NUL removed
+QString Number(float value);              // shortest text, point as separator
+QString NowText();                        // the current date and time
+QString DateText(const QDateTime &value); // a date, with its time when it has one
 
 } // namespace ordwen::detail

@@ -4,41 +4,37 @@
 
 namespace ordwen::detail {
 
-bool House::AddNotes(QStringList &strText)
-{
+bool House::AddNotes(QStringList &strText) {
     return writeCall({"AddNotes", "AddNotes - DLL Function", 14, true, 2}, strText, [&] {
-        return QStringLiteral("INSERT INTO tblNotes (NoteID,NoteText,AddDate) VALUES (") + Quoted(strText[0])
-               + QLatin1Char('\'') + Clean(strText[1]) + QStringLiteral("',") + QLatin1Char('\'') + NowText()
-               + QStringLiteral("');");
+        return QStringLiteral("INSERT INTO tblNotes (NoteID,NoteText,AddDate) VALUES (") +
+               Quoted(strText[0]) + QLatin1Char('\'') + Clean(strText[1]) + QStringLiteral("',") +
+               QLatin1Char('\'') + NowText() + QStringLiteral("');");
     });
 }
 
-bool House::UpdateNotes(QStringList &strText)
-{
+bool House::UpdateNotes(QStringList &strText) {
     return writeCall({"UpdateNotes", "UpdateNotes - DLL Function", 13, true, 2}, strText, [&] {
-        return QStringLiteral("UPDATE tblNotes SET ") + QStringLiteral("NoteText = '") + Clean(strText[1])
-               + QStringLiteral("' WHERE ") + QStringLiteral("NoteID = '") + Escaped(strText[0]) + QStringLiteral("';");
+        return QStringLiteral("UPDATE tblNotes SET ") + QStringLiteral("NoteText = '") + Clean(strText[1]) +
+               QStringLiteral("' WHERE ") + QStringLiteral("NoteID = '") + Escaped(strText[0]) +
+               QStringLiteral("';");
     });
 }
 
-bool House::DeleteNote(const QString &strID)
-{
-    return deleteCall(QStringLiteral("DELETE FROM tblNotes WHERE NoteID = '") + Escaped(strID) + QStringLiteral("';"),
+bool House::DeleteNote(const QString &strID) {
+    return deleteCall(QStringLiteral("DELETE FROM tblNotes WHERE NoteID = '") + Escaped(strID) +
+                          QStringLiteral("';"),
                       QStringLiteral("Delete this Note Record?\r\n\r\nOnce deleted it can't be recovered!"));
 }
 
-RecordsetPtr House::LoadNotes()
-{
+RecordsetPtr House::LoadNotes() {
     return readCall(QStringLiteral("SELECT * FROM tblNotes;"));
 }
 
-RecordsetPtr House::GetNewNoteID()
-{
+RecordsetPtr House::GetNewNoteID() {
     return numberCall("GetNewNoteID", QStringLiteral("SELECT MAX(ID) AS [NewNoteID] FROM tblNotes"));
 }
 
-bool House::AddInvoice(QStringList &strText, QList<float> &sngAmounts, const QDateTime &datDate)
-{
+bool House::AddInvoice(QStringList &strText, QList<float> &sngAmounts, const QDateTime &datDate) {
     // Seven amounts are needed as well as fifteen texts; a shorter amount list counts as a
     // short array.
     const qsizetype needed = sngAmounts.size() >= 7 ? 15 : std::numeric_limits<qsizetype>::max();
@@ -64,25 +60,21 @@ bool House::AddInvoice(QStringList &strText, QList<float> &sngAmounts, const QDa
     });
 }
 
-bool House::DeleteInvoice(const QString &strID)
-{
-    return deleteCall(QStringLiteral("DELETE FROM tblInvoices WHERE InvoiceID = '") + Escaped(strID)
-                          + QStringLiteral("';"),
-                      QStringLiteral("Delete this Invoice Record?\r\n\r\nOnce deleted it can't be recovered!"));
+bool House::DeleteInvoice(const QString &strID) {
+    return deleteCall(
+        QStringLiteral("DELETE FROM tblInvoices WHERE InvoiceID = '") + Escaped(strID) + QStringLiteral("';"),
+        QStringLiteral("Delete this Invoice Record?\r\n\r\nOnce deleted it can't be recovered!"));
 }
 
-RecordsetPtr House::LoadInvoices()
-{
+RecordsetPtr House::LoadInvoices() {
     return readCall(QStringLiteral("SELECT * FROM tblInvoices;"));
 }
 
-RecordsetPtr House::GetNewInvoiceID()
-{
+RecordsetPtr House::GetNewInvoiceID() {
     return numberCall("GetNewInvoiceID", QStringLiteral("SELECT MAX(ID) AS [NewInvoiceID] FROM tblInvoices"));
 }
 
-RecordsetPtr House::GetNewBillID()
-{
+RecordsetPtr House::GetNewBillID() {
     return numberCall("GetNewBillID", QStringLiteral("SELECT MAX(ID) AS [NewBillID] FROM tblBilling"));
 }
 

@@ -6,8 +6,7 @@ using namespace ordwen;
 
 extern "C" {
 
-std::int32_t DllGetClassObject(const char *rclsid, const char *riid, void **ppv)
-{
+std::int32_t DllGetClassObject(const char *rclsid, const char *riid, void **ppv) {
     if (!ppv)
         return E_POINTER_;
     *ppv = nullptr;
@@ -19,36 +18,30 @@ std::int32_t DllGetClassObject(const char *rclsid, const char *riid, void **ppv)
     return S_OK_;
 }
 
-std::int32_t DllRegisterServer(void)
-{
+std::int32_t DllRegisterServer(void) {
     return S_OK_;
 }
 
-std::int32_t DllUnregisterServer(void)
-{
+std::int32_t DllUnregisterServer(void) {
     return S_OK_;
 }
 
-std::int32_t DllCanUnloadNow(void)
-{
+std::int32_t DllCanUnloadNow(void) {
     // Objects are deleted by their holders; the library may always be unloaded.
     return S_OK_;
 }
 
-void OrdwenSetApplicationFolder(const char *folder)
-{
+void OrdwenSetApplicationFolder(const char *folder) {
     detail::SetLibraryFolder(folder ? QFile::decodeName(folder) : QString());
 }
 
-const char *OrdwenApplicationFolder(void)
-{
+const char *OrdwenApplicationFolder(void) {
     static QByteArray folder;
     folder = QFile::encodeName(detail::LibraryFolder());
     return folder.constData();
 }
 
-const char *OrdwenLastStatement(void)
-{
+const char *OrdwenLastStatement(void) {
     return detail::LastStatement().constData();
 }
 }

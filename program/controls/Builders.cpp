@@ -100,16 +100,17 @@ QGroupBox *OptionGroup(QWidget *parent, const QString &frameName, const QString 
     auto *group = new QButtonGroup(frame);
     group->setExclusive(true);
     const int count = int(qMin<qsizetype>(captions.size(), qsizetype(buttons.size())));
-    const int columnWidth = horizontal ? (geometry.width() - Twips::ToPixels(240)) / qMax(1, count) : geometry.width() - 16;
+    const int columnWidth =
+        horizontal ? (geometry.width() - Twips::ToPixels(240)) / qMax(1, count) : geometry.width() - 16;
     for (int i = 0; i < count; ++i) {
         auto *button = new QRadioButton(captions.at(i), frame);
         button->setObjectName(ElementName(arrayName, i));
         if (horizontal)
-            button->setGeometry(Twips::ToPixels(150) + i * columnWidth, Twips::ToPixels(330), columnWidth - Twips::ToPixels(60),
-                                Twips::ToPixels(RowHeight));
+            button->setGeometry(Twips::ToPixels(150) + i * columnWidth, Twips::ToPixels(330),
+                                columnWidth - Twips::ToPixels(60), Twips::ToPixels(RowHeight));
         else
-            button->setGeometry(Twips::ToPixels(180), Twips::ToPixels(330 + i * 330), columnWidth - Twips::ToPixels(60),
-                                Twips::ToPixels(RowHeight));
+            button->setGeometry(Twips::ToPixels(180), Twips::ToPixels(330 + i * 330),
+                                columnWidth - Twips::ToPixels(60), Twips::ToPixels(RowHeight));
         if (i < toolTips.size() && !toolTips.at(i).isEmpty())
             button->setToolTip(toolTips.at(i));
         group->addButton(button, i);

@@ -54,7 +54,8 @@ QString frmOrdwen::NewNoteID() {
 bool frmOrdwen::ValidateClientFields(QComboBox *clientType,
                                      const std::array<QLineEdit *, ClientFieldCount> &boxes) {
     if (clientType->currentText().isEmpty())
-        return messages::Refuse(this, QStringLiteral("Select a Client Type "), QMessageBox::Critical, clientType);
+        return messages::Refuse(this, QStringLiteral("Select a Client Type "), QMessageBox::Critical,
+                                clientType);
     struct Required {
         int index;
         const char *message;
@@ -86,7 +87,9 @@ bool frmOrdwen::ValidateFee(QLineEdit *fee) {
 bool frmOrdwen::ValidateNewClient() {
     if (!ValidateClientFields(cboBoxAdd[0], txtAdd))
         return false;
-    auto refuse = [this](const char *message) { return messages::Refuse(this, QString::fromLatin1(message)); };
+    auto refuse = [this](const char *message) {
+        return messages::Refuse(this, QString::fromLatin1(message));
+    };
     if (!options::AnyOn(optSchedule))
         return refuse("Select a Service Schedule! ");
     if (!options::AnyOn(optService))
@@ -163,8 +166,8 @@ void frmOrdwen::cmdSaveAdd_Click() {
     const QString clientID = NewClientID();
     bool saved = false;
     if (!clientID.isEmpty()) {
-        QStringList values =
-            ClientValues(cboBoxAdd[0], txtAdd, rtBoxAdd, optSchedule, optService, optFee, optBilling, optPets);
+        QStringList values = ClientValues(cboBoxAdd[0], txtAdd, rtBoxAdd, optSchedule, optService, optFee,
+                                          optBilling, optPets);
         values[client::ClientID] = clientID;
         const float fee = modGlobal::ConvertNumber(txtAdd[FeeIndex]->text());
         saved = modGlobal::objHouse && modGlobal::objHouse->AddClient(values, fee);

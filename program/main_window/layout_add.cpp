@@ -40,7 +40,8 @@ QWidget *frmOrdwen::BuildAddTab() {
     auto *page = new QWidget;
     page->setObjectName(QStringLiteral("tabAddClients"));
 
-    controls::Label(page, QStringLiteral(" Client Type"), Twips::Rect(LabelLeft, Top, LabelWidth, controls::RowHeight));
+    controls::Label(page, QStringLiteral(" Client Type"),
+                    Twips::Rect(LabelLeft, Top, LabelWidth, controls::RowHeight));
     cboBoxAdd[0] = layout::ClientTypeBox(page, controls::ElementName(QStringLiteral("cboBoxAdd"), 0),
                                          Twips::Rect(BoxLeft, Top, 2850, 330));
 
@@ -49,28 +50,31 @@ QWidget *frmOrdwen::BuildAddTab() {
         const auto &field = fields[std::size_t(i)];
         const int y = Top + (i + 1) * Step;
         controls::Label(page, QLatin1Char(' ') + field.caption,
-                      Twips::Rect(LabelLeft, y, LabelWidth, controls::RowHeight),
-                      field.labelToo ? field.toolTip : QString());
+                        Twips::Rect(LabelLeft, y, LabelWidth, controls::RowHeight),
+                        field.labelToo ? field.toolTip : QString());
         txtAdd[std::size_t(i)] =
             controls::TextBox(page, controls::ElementName(QStringLiteral("txtAdd"), i),
-                            Twips::Rect(BoxLeft, y, layout::ClientBoxWidth(field.maxLength, 3900, 2850), controls::RowHeight + 15),
-                            field.maxLength, field.alignment, field.toolTip);
+                              Twips::Rect(BoxLeft, y, layout::ClientBoxWidth(field.maxLength, 3900, 2850),
+                                          controls::RowHeight + 15),
+                              field.maxLength, field.alignment, field.toolTip);
     }
 
     const int notesTop = Top + (ClientFieldCount + 1) * Step;
-    controls::Label(page, QStringLiteral("Notes"), Twips::Rect(LabelLeft, notesTop, LabelWidth, controls::RowHeight));
-    rtBoxAdd = controls::RichTextBox(page, QStringLiteral("rtBoxAdd"), Twips::Rect(BoxLeft, notesTop, 3900, 1500),
-                                   QStringLiteral(" 250 characters max! "));
+    controls::Label(page, QStringLiteral("Notes"),
+                    Twips::Rect(LabelLeft, notesTop, LabelWidth, controls::RowHeight));
+    rtBoxAdd =
+        controls::RichTextBox(page, QStringLiteral("rtBoxAdd"), Twips::Rect(BoxLeft, notesTop, 3900, 1500),
+                              QStringLiteral(" 250 characters max! "));
 
     const QString notesTip = QStringLiteral(" Add description to Notes ");
     controls::OptionGroup(page, QStringLiteral("fraSchedule"), QStringLiteral("optSchedule"),
-                        QStringLiteral("[ Service Schedule ]"),
-                        QStringLiteral(" Select the service frequency from the options listed "),
-                        Twips::Rect(7200, 150, 2370, 2460), layout::ScheduleCaptions(),
-                        {QStringLiteral(" Service daily "), QStringLiteral(" Service Weekly"),
-                         QStringLiteral(" Service Bi-Weekly"), QStringLiteral(" Service Monthly"),
-                         QStringLiteral(" Service Bi-Monthly"), notesTip},
-                        optSchedule);
+                          QStringLiteral("[ Service Schedule ]"),
+                          QStringLiteral(" Select the service frequency from the options listed "),
+                          Twips::Rect(7200, 150, 2370, 2460), layout::ScheduleCaptions(),
+                          {QStringLiteral(" Service daily "), QStringLiteral(" Service Weekly"),
+                           QStringLiteral(" Service Bi-Weekly"), QStringLiteral(" Service Monthly"),
+                           QStringLiteral(" Service Bi-Monthly"), notesTip},
+                          optSchedule);
     controls::OptionGroup(
         page, QStringLiteral("fraService"), QStringLiteral("optService"), QStringLiteral("[ Service Type ]"),
         QStringLiteral(" Select the type of service performed from the options listed "),
@@ -80,8 +84,8 @@ QWidget *frmOrdwen::BuildAddTab() {
         optService);
     const QString feeTip = QStringLiteral(" Select how the service is to be charged ");
     controls::OptionGroup(page, QStringLiteral("fraFee"), QStringLiteral("optFee"),
-                        QStringLiteral("[ Fee Type ]"), feeTip, Twips::Rect(7200, 2760, 2370, 1470),
-                        layout::FeeCaptions(), {feeTip, feeTip, notesTip}, optFee);
+                          QStringLiteral("[ Fee Type ]"), feeTip, Twips::Rect(7200, 2760, 2370, 1470),
+                          layout::FeeCaptions(), {feeTip, feeTip, notesTip}, optFee);
     controls::OptionGroup(
         page, QStringLiteral("fraBilling"), QStringLiteral("optBilling"),
         QStringLiteral("[ Billing Schedule ]"), QStringLiteral(" Select how this client is to be billed "),
@@ -89,8 +93,8 @@ QWidget *frmOrdwen::BuildAddTab() {
         {QStringLiteral(" Billed weekly "), QStringLiteral(" Billed monthly "), notesTip}, optBilling);
     controls::OptionGroup(
         page, QStringLiteral("fraPets"), QStringLiteral("optPets"), QStringLiteral("[ Pets ]"),
-        QStringLiteral(" Select Yes if the client has pets in the home or office "), Twips::Rect(7200, 4380, 4890, 810),
-        layout::PetsCaptions(),
+        QStringLiteral(" Select Yes if the client has pets in the home or office "),
+        Twips::Rect(7200, 4380, 4890, 810), layout::PetsCaptions(),
         {QStringLiteral(" Client has pets "), QStringLiteral(" Client does not have pets ")}, optPets, true);
 
     imgBox_1 = picture(page, QStringLiteral("imgBox_1"), Twips::Rect(7200, 5370, 2370, 2250),
@@ -98,9 +102,9 @@ QWidget *frmOrdwen::BuildAddTab() {
     imgBox_2 = picture(page, QStringLiteral("imgBox_2"), Twips::Rect(9720, 5370, 2370, 2250),
                        QStringLiteral("images/box_2.png"));
 
-    cmdSaveAdd =
-        controls::Button(page, QStringLiteral("cmdSaveAdd"), QStringLiteral("&Save"), Twips::Rect(7200, 7830, 2370, 480));
+    cmdSaveAdd = controls::Button(page, QStringLiteral("cmdSaveAdd"), QStringLiteral("&Save"),
+                                  Twips::Rect(7200, 7830, 2370, 480));
     cmdClearAdd = controls::Button(page, QStringLiteral("cmdClearAdd"), QStringLiteral("&Clear All Fields"),
-                                 Twips::Rect(9720, 7830, 2370, 480));
+                                   Twips::Rect(9720, 7830, 2370, 480));
     return page;
 }

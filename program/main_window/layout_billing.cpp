@@ -47,15 +47,16 @@ QWidget *frmOrdwen::BuildBillingTab() {
     int y = top + step;
     for (const Row &row : clientRows) {
         controls::Label(page, QLatin1Char(' ') + QLatin1String(row.caption),
-                      Twips::Rect(90, y, 2100, controls::RowHeight));
+                        Twips::Rect(90, y, 2100, controls::RowHeight));
         lblClient[std::size_t(row.index)] =
             controls::ValueLabel(page, controls::ElementName(QStringLiteral("lblClient"), row.index),
-                               Twips::Rect(2220, y, row.width, controls::RowHeight));
+                                 Twips::Rect(2220, y, row.width, controls::RowHeight));
         y += step;
     }
     controls::Label(page, QStringLiteral("Notes"), Twips::Rect(90, y + 60, 2100, controls::RowHeight));
-    rtBilling = controls::RichTextBox(page, QStringLiteral("rtBilling"), Twips::Rect(2220, y + 60, 3450, 8820 - y - 60),
-                                    QStringLiteral(" 250 characters max! "));
+    rtBilling = controls::RichTextBox(page, QStringLiteral("rtBilling"),
+                                      Twips::Rect(2220, y + 60, 3450, 8820 - y - 60),
+                                      QStringLiteral(" 250 characters max! "));
 
     // The charges of one visit and the two worked-out amounts.
     constexpr int left = 6000;
@@ -63,24 +64,26 @@ QWidget *frmOrdwen::BuildBillingTab() {
     constexpr int chargeStep = 420;
     auto charge = [&](int row, const QString &caption, const QString &labelTip) {
         controls::Label(page, QLatin1Char(' ') + caption,
-                      Twips::Rect(left, top + row * chargeStep, 2700, controls::RowHeight), labelTip);
+                        Twips::Rect(left, top + row * chargeStep, 2700, controls::RowHeight), labelTip);
         return Twips::Rect(boxLeft, top + row * chargeStep, 1650, controls::RowHeight + 15);
     };
     const QString otherTip = QStringLiteral(" Brief description of other charges ");
     QRect r = charge(0, QStringLiteral("Hours Worked"), {});
-    txtBilling[0] =
-        controls::TextBox(page, QStringLiteral("txtBilling(0)"), QRect(r.x(), r.y(), Twips::ToPixels(1050), r.height()), 6,
-                        Qt::AlignHCenter, QStringLiteral(" Example: 10.25  for 10 1/4 hours "));
+    txtBilling[0] = controls::TextBox(page, QStringLiteral("txtBilling(0)"),
+                                      QRect(r.x(), r.y(), Twips::ToPixels(1050), r.height()), 6,
+                                      Qt::AlignHCenter, QStringLiteral(" Example: 10.25  for 10 1/4 hours "));
     r = charge(1, QStringLiteral("Rate Per Hour"), {});
-    txtBilling[1] = controls::TextBox(page, QStringLiteral("txtBilling(1)"),
-                                    QRect(r.x(), r.y(), Twips::ToPixels(1050), r.height()), 5, Qt::AlignRight);
+    txtBilling[1] =
+        controls::TextBox(page, QStringLiteral("txtBilling(1)"),
+                          QRect(r.x(), r.y(), Twips::ToPixels(1050), r.height()), 5, Qt::AlignRight);
     r = charge(2, QStringLiteral("Total Hourly Amt"), {});
     lblClient[6] = controls::ValueLabel(page, QStringLiteral("lblClient(6)"), r, Qt::AlignRight);
     r = charge(3, QStringLiteral("Contract Fee"), {});
     txtBilling[2] = controls::TextBox(page, QStringLiteral("txtBilling(2)"), r, 0, Qt::AlignRight);
     r = charge(4, QStringLiteral("Other Services"), otherTip);
-    txtBilling[3] = controls::TextBox(page, QStringLiteral("txtBilling(3)"),
-                                    QRect(r.x(), r.y(), Twips::ToPixels(3390), r.height()), 0, Qt::AlignLeft, otherTip);
+    txtBilling[3] =
+        controls::TextBox(page, QStringLiteral("txtBilling(3)"),
+                          QRect(r.x(), r.y(), Twips::ToPixels(3390), r.height()), 0, Qt::AlignLeft, otherTip);
     r = charge(5, QStringLiteral("Other Services Amt"), {});
     txtBilling[4] = controls::TextBox(page, QStringLiteral("txtBilling(4)"), r, 8, Qt::AlignRight);
     r = charge(6, QStringLiteral("Past Due Amount"), {});
@@ -88,11 +91,13 @@ QWidget *frmOrdwen::BuildBillingTab() {
     r = charge(7, QStringLiteral("Total Invoice Amount"), {});
     lblClient[7] = controls::ValueLabel(page, QStringLiteral("lblClient(7)"), r, Qt::AlignRight);
 
-    cmdTotalAmount = controls::Button(page, QStringLiteral("cmdTotalAmount"),
-                                    QStringLiteral("Service Charge &Totals"), Twips::Rect(boxLeft, 6150, 3390, 480));
-    cmdPrintInvoice = controls::Button(page, QStringLiteral("cmdPrintInvoice"),
-                                     QStringLiteral("&Print Invoice"), Twips::Rect(boxLeft, 6780, 3390, 480));
+    cmdTotalAmount =
+        controls::Button(page, QStringLiteral("cmdTotalAmount"), QStringLiteral("Service Charge &Totals"),
+                         Twips::Rect(boxLeft, 6150, 3390, 480));
+    cmdPrintInvoice =
+        controls::Button(page, QStringLiteral("cmdPrintInvoice"), QStringLiteral("&Print Invoice"),
+                         Twips::Rect(boxLeft, 6780, 3390, 480));
     cmdClearBilling = controls::Button(page, QStringLiteral("cmdClearBilling"), QStringLiteral("Clear"),
-                                     Twips::Rect(boxLeft, 7410, 3390, 480));
+                                       Twips::Rect(boxLeft, 7410, 3390, 480));
     return page;
 }

@@ -45,42 +45,46 @@ QWidget *frmOrdwen::BuildManageTab() {
         const int boxLeft = left ? 2370 : 8670;
         const QString caption = i == FeeIndex ? QStringLiteral("Fee Amount") : field.caption;
         controls::Label(page, QLatin1Char(' ') + caption,
-                      Twips::Rect(labelLeft, y, left ? 2250 : 2700, controls::RowHeight));
+                        Twips::Rect(labelLeft, y, left ? 2250 : 2700, controls::RowHeight));
         txtEdit[std::size_t(i)] =
             controls::TextBox(page, controls::ElementName(QStringLiteral("txtEdit"), i),
-                            Twips::Rect(boxLeft, y, layout::ClientBoxWidth(field.maxLength, 3450, 2550), controls::RowHeight + 15),
-                            field.maxLength, field.alignment);
+                              Twips::Rect(boxLeft, y, layout::ClientBoxWidth(field.maxLength, 3450, 2550),
+                                          controls::RowHeight + 15),
+                              field.maxLength, field.alignment);
     }
     const int notesTop = Top + 7 * Step;
     controls::Label(page, QStringLiteral("Notes"), Twips::Rect(5940, notesTop, 2700, controls::RowHeight));
-    rtBoxEdit = controls::RichTextBox(page, QStringLiteral("rtBoxEdit"), Twips::Rect(8670, notesTop, 3450, 750));
+    rtBoxEdit =
+        controls::RichTextBox(page, QStringLiteral("rtBoxEdit"), Twips::Rect(8670, notesTop, 3450, 750));
 
     const int groupsTop = 6360;
     const int groupsHeight = 2460;
     controls::OptionGroup(page, QStringLiteral("fraScheduleEdit"), QStringLiteral("optScheduleEdit"),
-                        QStringLiteral("[ Service Schedule ]"), {}, Twips::Rect(90, groupsTop, 2250, groupsHeight),
-                        layout::ScheduleCaptions(), {}, optScheduleEdit);
+                          QStringLiteral("[ Service Schedule ]"), {},
+                          Twips::Rect(90, groupsTop, 2250, groupsHeight), layout::ScheduleCaptions(), {},
+                          optScheduleEdit);
     controls::OptionGroup(page, QStringLiteral("fraServiceEdit"), QStringLiteral("optServiceEdit"),
-                        QStringLiteral("[ Service Type ]"), {}, Twips::Rect(2430, groupsTop, 2040, groupsHeight),
-                        layout::ServiceCaptions(),
-                        {QStringLiteral(" Entire Home"), QStringLiteral(" Entire office"),
-                         QStringLiteral(" Windows Only"), QStringLiteral(" Floors Only")},
-                        optServiceEdit);
+                          QStringLiteral("[ Service Type ]"), {},
+                          Twips::Rect(2430, groupsTop, 2040, groupsHeight), layout::ServiceCaptions(),
+                          {QStringLiteral(" Entire Home"), QStringLiteral(" Entire office"),
+                           QStringLiteral(" Windows Only"), QStringLiteral(" Floors Only")},
+                          optServiceEdit);
     controls::OptionGroup(page, QStringLiteral("fraFeeEdit"), QStringLiteral("optFeeEdit"),
-                        QStringLiteral("[ Fee Type ]"), {}, Twips::Rect(4560, groupsTop, 1650, 1470),
-                        layout::FeeCaptions(), {}, optFeeEdit);
+                          QStringLiteral("[ Fee Type ]"), {}, Twips::Rect(4560, groupsTop, 1650, 1470),
+                          layout::FeeCaptions(), {}, optFeeEdit);
     controls::OptionGroup(page, QStringLiteral("fraBillingEdit"), QStringLiteral("optBillingEdit"),
-                        QStringLiteral("[ Billing Schedule ]"), {}, Twips::Rect(6300, groupsTop, 2250, 1470),
-                        layout::BillingCaptions(), {}, optBillingEdit);
+                          QStringLiteral("[ Billing Schedule ]"), {},
+                          Twips::Rect(6300, groupsTop, 2250, 1470), layout::BillingCaptions(), {},
+                          optBillingEdit);
     controls::OptionGroup(page, QStringLiteral("fraPetsEdit"), QStringLiteral("optPetsEdit"),
-                        QStringLiteral("[ Pets ]"), {}, Twips::Rect(4560, groupsTop + 1590, 3990, 810),
-                        layout::PetsCaptions(), {}, optPetsEdit, true);
+                          QStringLiteral("[ Pets ]"), {}, Twips::Rect(4560, groupsTop + 1590, 3990, 810),
+                          layout::PetsCaptions(), {}, optPetsEdit, true);
 
     cmdSaveEdit = controls::Button(page, QStringLiteral("cmdSaveEdit"), QStringLiteral("&Update Record"),
-                                 Twips::Rect(9180, 6450, 2940, 480));
+                                   Twips::Rect(9180, 6450, 2940, 480));
     cmdClearEdit = controls::Button(page, QStringLiteral("cmdClearEdit"), QStringLiteral("&Clear All Fields"),
-                                  Twips::Rect(9180, 7080, 2940, 480));
+                                    Twips::Rect(9180, 7080, 2940, 480));
     cmdDelete = controls::Button(page, QStringLiteral("cmdDelete"), QStringLiteral("&Delete Client"),
-                               Twips::Rect(9180, 7710, 2940, 480));
+                                 Twips::Rect(9180, 7710, 2940, 480));
     return page;
 }

@@ -21,13 +21,14 @@ QWidget *frmOrdwen::BuildUtilitiesTab() {
     reports->setObjectName(QStringLiteral("fraReports"));
     reports->setGeometry(Twips::Rect(90, 90, 2400, 2850));
     cmdClientList = controls::Button(reports, QStringLiteral("cmdClientList"), QStringLiteral("Client List"),
-                                   Twips::Rect(180, 420, 2040, 480));
-    cmdClientDataSheet = controls::Button(reports, QStringLiteral("cmdClientDataSheet"),
-                                        QStringLiteral("Client Data Sheet"), Twips::Rect(180, 990, 2040, 480));
+                                     Twips::Rect(180, 420, 2040, 480));
+    cmdClientDataSheet =
+        controls::Button(reports, QStringLiteral("cmdClientDataSheet"), QStringLiteral("Client Data Sheet"),
+                         Twips::Rect(180, 990, 2040, 480));
     cmdClientsByType = controls::Button(reports, QStringLiteral("cmdClientsByType"),
-                                      QStringLiteral("Clients By Type"), Twips::Rect(180, 1560, 2040, 480));
-    cmdAddressList = controls::Button(reports, QStringLiteral("cmdAddressList"), QStringLiteral("Address List"),
-                                    Twips::Rect(180, 2130, 2040, 480));
+                                        QStringLiteral("Clients By Type"), Twips::Rect(180, 1560, 2040, 480));
+    cmdAddressList = controls::Button(reports, QStringLiteral("cmdAddressList"),
+                                      QStringLiteral("Address List"), Twips::Rect(180, 2130, 2040, 480));
 
     // The list's columns take 600 pixels; the rest is its frame and a vertical scroll bar.
     auto *invoices = new QGroupBox(QStringLiteral("Delete  Invoices"), page);
@@ -43,12 +44,12 @@ QWidget *frmOrdwen::BuildUtilitiesTab() {
         controls::Label(invoices, QLatin1String(headings[i]), Twips::Rect(150, y, 1440, controls::RowHeight));
         lblInvoice[std::size_t(i)] =
             controls::ValueLabel(invoices, controls::ElementName(QStringLiteral("lblInvoice"), i),
-                               Twips::Rect(1620, y, 4500, controls::RowHeight));
+                                 Twips::Rect(1620, y, 4500, controls::RowHeight));
     }
     cmdDeleteInvoice = controls::Button(invoices, QStringLiteral("cmdDeleteInvoice"),
-                                      QStringLiteral("Delete Invoice"), Twips::Rect(6750, 3930, 2700, 480));
+                                        QStringLiteral("Delete Invoice"), Twips::Rect(6750, 3930, 2700, 480));
     cmdClearInvoice = controls::Button(invoices, QStringLiteral("cmdClearInvoice"), QStringLiteral("Clear"),
-                                     Twips::Rect(6750, 4530, 2700, 480));
+                                       Twips::Rect(6750, 4530, 2700, 480));
 
     calBox = new QCalendarWidget(page);
     calBox->setObjectName(QStringLiteral("calBox"));

@@ -31,7 +31,8 @@ constexpr ListColumn NoteColumns[] = {
 };
 
 // Fills a list from one of the library's load calls, through the shared recordset.
-void loadList(ListView *list, ordwen::RecordsetPtr (ordwen::_House::*load)(), std::span<const ListColumn> columns) {
+void loadList(ListView *list, ordwen::RecordsetPtr (ordwen::_House::*load)(),
+              std::span<const ListColumn> columns) {
     modGlobal::SetBusyPointer();
     modGlobal::CloseSharedRecordset();
     if (modGlobal::objHouse)
@@ -97,7 +98,8 @@ void frmOrdwen::lvClients_Click() {
     lblID->setText(ListView::Key(item));
     // A type outside the box's list leaves the box empty rather than showing the previous
     // client's type.
-    cboBoxEdit->setCurrentIndex(cboBoxEdit->findText(cell(ColType), Qt::MatchExactly | Qt::MatchCaseSensitive));
+    cboBoxEdit->setCurrentIndex(
+        cboBoxEdit->findText(cell(ColType), Qt::MatchExactly | Qt::MatchCaseSensitive));
     // The boxes follow the columns from the name to the day of the week.
     for (int i = 0; i < FeeIndex; ++i)
         controls::ShowStoredText(txtEdit[std::size_t(i)], cell(ColName + i));
@@ -108,7 +110,8 @@ void frmOrdwen::lvClients_Click() {
     const QVariant fee = ListView::Value(item, ColFee);
     const bool amount = fee.typeId() == QMetaType::Double || fee.typeId() == QMetaType::Float ||
                         fee.typeId() == QMetaType::Int || fee.typeId() == QMetaType::LongLong;
-    controls::ShowStoredText(txtEdit[FeeIndex], amount ? modGlobal::FormatAmount(fee.toDouble()) : fee.toString());
+    controls::ShowStoredText(txtEdit[FeeIndex],
+                             amount ? modGlobal::FormatAmount(fee.toDouble()) : fee.toString());
     options::SwitchOnCaption(optFeeEdit, cell(ColFeeType));
     options::SwitchOnCaption(optBillingEdit, cell(ColBSchedule));
     options::SwitchOnCaption(optPetsEdit, cell(ColPets));

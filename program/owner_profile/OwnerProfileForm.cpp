@@ -105,8 +105,9 @@ OwnerProfileForm::OwnerProfileForm(QWidget *parent, const QString &title, const 
     cmdSave = controls::Button(this, QStringLiteral("cmdSave"), tr("&Save"),
                                Twips::Rect(LabelLeft, buttonTop, ButtonWidth, ButtonHeight));
     cmdSave->setStyleSheet(buttonStyle(QColor(128, 255, 128)));
-    cmdExit = controls::Button(this, QStringLiteral("cmdExit"), tr("e&Xit"),
-                               Twips::Rect(ClientWidth - LabelLeft - ButtonWidth, buttonTop, ButtonWidth, ButtonHeight));
+    cmdExit = controls::Button(
+        this, QStringLiteral("cmdExit"), tr("e&Xit"),
+        Twips::Rect(ClientWidth - LabelLeft - ButtonWidth, buttonTop, ButtonWidth, ButtonHeight));
     cmdExit->setStyleSheet(buttonStyle(QColor(255, 224, 192)));
     // Enter on a focused button presses it, as in every dialog.
     cmdSave->setAutoDefault(true);

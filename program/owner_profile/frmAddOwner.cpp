@@ -32,7 +32,8 @@ frmAddOwner::frmAddOwner(QWidget *parent)
     QPalette palette = lblNote->palette();
     palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
     lblNote->setPalette(palette);
-    lblNote->setGeometry(Twips::ToPixels(0), cmdSave->geometry().bottom() + Twips::ToPixels(90), width(), Twips::ToPixels(300));
+    lblNote->setGeometry(Twips::ToPixels(0), cmdSave->geometry().bottom() + Twips::ToPixels(90), width(),
+                         Twips::ToPixels(300));
 
     // Telephone comes last, after the buttons.
     setTabOrder(txtBox[6], txtBox[8]);

@@ -67,14 +67,15 @@ frmSplash::frmSplash(QWidget *parent) : QWidget(parent, Qt::SplashScreen | Qt::F
 
     lblCompanyProduct = makeLabel(this, "lblCompanyProduct", QStringLiteral("Corvanth Software"),
                                   Twips::Rect(3000, 450, 4050, 360), 12, true);
-    lblProductName =
-        makeLabel(this, "lblProductName", QStringLiteral("Brisola"), Twips::Rect(3000, 930, 4050, 840), 32, true);
+    lblProductName = makeLabel(this, "lblProductName", QStringLiteral("Brisola"),
+                               Twips::Rect(3000, 930, 4050, 840), 32, true);
     QPalette productPalette = lblProductName->palette();
     productPalette.setColor(QPalette::WindowText, QColor(0, 64, 128));
     lblProductName->setPalette(productPalette);
-    lblVersion = makeLabel(this, "lblVersion", QStringLiteral("Version"), Twips::Rect(3000, 1860, 4050, 330), 11, true,
-                           Qt::AlignRight | Qt::AlignVCenter);
-    Label1 = makeLabel(this, "Label1", QStringLiteral("Initializing..."), Twips::Rect(3000, 2550, 4050, 300), 9, false);
+    lblVersion = makeLabel(this, "lblVersion", QStringLiteral("Version"), Twips::Rect(3000, 1860, 4050, 330),
+                           11, true, Qt::AlignRight | Qt::AlignVCenter);
+    Label1 = makeLabel(this, "Label1", QStringLiteral("Initializing..."), Twips::Rect(3000, 2550, 4050, 300),
+                       9, false);
 
     proBar = new QProgressBar(this);
     proBar->setObjectName(QStringLiteral("proBar"));

@@ -35,14 +35,12 @@ QString strCompany;
 
 namespace {
 
-QString &applicationFolderOverride()
-{
+QString &applicationFolderOverride() {
     static QString folder;
     return folder;
 }
 
-std::function<void(int)> &processEnd()
-{
+std::function<void(int)> &processEnd() {
     static std::function<void(int)> end;
     return end;
 }
@@ -52,26 +50,22 @@ struct ProcessState {
     bool ended = false;
 };
 
-ProcessState &processState()
-{
+ProcessState &processState() {
     static ProcessState state;
     return state;
 }
 
-QString &helpFile()
-{
+QString &helpFile() {
     static QString file;
     return file;
 }
 
-std::unique_ptr<QLockFile> &instanceLock()
-{
+std::unique_ptr<QLockFile> &instanceLock() {
     static std::unique_ptr<QLockFile> lock;
     return lock;
 }
 
-bool isInsideEditorWidget(const QWidget *widget)
-{
+bool isInsideEditorWidget(const QWidget *widget) {
     // The line edits inside combo boxes and date pickers are not text boxes of the window.
     for (const QWidget *p = widget->parentWidget(); p; p = p->parentWidget()) {
         if (qobject_cast<const QComboBox *>(p) || qobject_cast<const QAbstractSpinBox *>(p))
@@ -82,52 +76,44 @@ bool isInsideEditorWidget(const QWidget *widget)
 
 } // namespace
 
-QString AppVersion()
-{
+QString AppVersion() {
     return QString::number(AppMajor) + QLatin1Char('.') + QString::number(AppMinor);
 }
 
-QString ApplicationFolder()
-{
+QString ApplicationFolder() {
     const QString &folder = applicationFolderOverride();
     if (!folder.isEmpty())
         return folder;
     return QCoreApplication::applicationDirPath();
 }
 
-void SetApplicationFolder(const QString &folder)
-{
+void SetApplicationFolder(const QString &folder) {
     applicationFolderOverride() = folder.isEmpty() ? QString() : QDir::cleanPath(folder);
 }
 
-QString AppPath(const QString &relative)
-{
+QString AppPath(const QString &relative) {
     return ApplicationFolder() + QLatin1Char('/') + relative;
 }
 
-std::shared_ptr<ordwen::_House> CreateHouse()
-{
+std::shared_ptr<ordwen::_House> CreateHouse() {
     void *object = nullptr;
     if (DllGetClassObject(ordwen::CLSID_House, ordwen::IID__House, &object) != ordwen::S_OK_ || !object)
         return {};
     return std::shared_ptr<ordwen::_House>(static_cast<ordwen::_House *>(object));
 }
 
-void NewHouse()
-{
+void NewHouse() {
     objHouse = CreateHouse();
 }
 
-void CloseSharedRecordset()
-{
+void CloseSharedRecordset() {
     if (rsShared) {
         rsShared->Close();
         rsShared.reset();
     }
 }
 
-QString TrimBlanks(const QString &text)
-{
+QString TrimBlanks(const QString &text) {
     qsizetype first = 0;
     qsizetype last = text.size();
     while (first < last && text.at(first) == QLatin1Char(' '))
@@ -137,8 +123,7 @@ QString TrimBlanks(const QString &text)
     return text.mid(first, last - first);
 }
 
-void TrimTextBoxes(QWidget &window)
-{
+void TrimTextBoxes(QWidget &window) {
     const auto widgets = window.findChildren<QWidget *>();
     for (QWidget *widget : widgets) {
         // The boxes of a window it owns (a dialog parented to it) are not its own.
@@ -164,8 +149,7 @@ void TrimTextBoxes(QWidget &window)
     }
 }
 
-bool Pause(short &intSeconds)
-{
+bool Pause(short &intSeconds) {
     // Counted in clock-second boundaries crossed, not in elapsed time: Pause(0) returns at
     // the next change of the clock's second. The monotonic timer bounds the wait in case the
     // clock is set back meanwhile.
@@ -185,14 +169,12 @@ bool Pause(short &intSeconds)
     }
 }
 
-void SetBusyPointer()
-{
+void SetBusyPointer() {
     if (!QApplication::overrideCursor())
         QApplication::setOverrideCursor(Qt::WaitCursor);
 }
 
-void SetDefaultPointer()
-{
+void SetDefaultPointer() {
     while (QApplication::overrideCursor())
         QApplication::restoreOverrideCursor();
 }
@@ -200,8 +182,7 @@ void SetDefaultPointer()
 namespace {
 
 // The shape of a number in the given locale, with its grouping and decimal characters.
-const QRegularExpression &numberPattern(const QLocale &locale)
-{
+const QRegularExpression &numberPattern(const QLocale &locale) {
     static QString cachedName;
     static QRegularExpression pattern;
     const QString name = locale.name() + locale.groupSeparator() + locale.decimalPoint();
@@ -209,15 +190,15 @@ const QRegularExpression &numberPattern(const QLocale &locale)
         const QString g = QRegularExpression::escape(locale.groupSeparator());
         const QString d = QRegularExpression::escape(locale.decimalPoint());
         const QString minus = QRegularExpression::escape(locale.negativeSign());
-        pattern = QRegularExpression(QStringLiteral("^(?:-|%1)?(?:(?:\\d{1,3}(?:%2\\d{3})+|\\d+)(?:%3\\d*)?|%3\\d+)$")
-                                         .arg(minus, g, d));
+        pattern = QRegularExpression(
+            QStringLiteral("^(?:-|%1)?(?:(?:\\d{1,3}(?:%2\\d{3})+|\\d+)(?:%3\\d*)?|%3\\d+)$")
+                .arg(minus, g, d));
         cachedName = name;
     }
     return pattern;
 }
 
-bool readNumber(const QString &typed, double &value)
-{
+bool readNumber(const QString &typed, double &value) {
     const QLocale locale;
     const QString text = typed.trimmed();
     if (text.isEmpty() || !numberPattern(locale).match(text).hasMatch())
@@ -233,25 +214,21 @@ bool readNumber(const QString &typed, double &value)
 
 } // namespace
 
-bool IsNumeric(const QString &text)
-{
+bool IsNumeric(const QString &text) {
     double value = 0;
     return readNumber(text, value);
 }
 
-float ConvertNumber(const QString &text)
-{
+float ConvertNumber(const QString &text) {
     double value = 0;
     return readNumber(text, value) ? float(value) : 0.0f;
 }
 
-QString FormatAmount(double value)
-{
+QString FormatAmount(double value) {
     return QLocale().toString(value, 'f', 2);
 }
 
-QString NumberText(const QVariant &value)
-{
+QString NumberText(const QVariant &value) {
     if (!value.isValid() || value.isNull())
         return QString();
     switch (value.typeId()) {
@@ -261,7 +238,8 @@ QString NumberText(const QVariant &value)
         // same amount (12.5, not 12.5000000001; 12345678, not 1.234568e+07), so that an
         // amount shown and saved again stays what it was.
         char buffer[64];
-        const auto result = std::to_chars(buffer, buffer + sizeof buffer, value.toFloat(), std::chars_format::fixed);
+        const auto result =
+            std::to_chars(buffer, buffer + sizeof buffer, value.toFloat(), std::chars_format::fixed);
         QString text = result.ec == std::errc() ? QString::fromLatin1(buffer, result.ptr - buffer)
                                                 : QString::number(value.toDouble(), 'g', 9);
         return text.replace(QLatin1Char('.'), QLocale().decimalPoint());
@@ -271,8 +249,7 @@ QString NumberText(const QVariant &value)
     }
 }
 
-QString DateText(const QVariant &value, bool withTime)
-{
+QString DateText(const QVariant &value, bool withTime) {
     if (!value.isValid() || value.isNull())
         return QString();
     QDateTime when;
@@ -310,15 +287,13 @@ QString DateText(const QVariant &value, bool withTime)
     return text;
 }
 
-QString FullName(const QString &firstName, const QString &lastName)
-{
+QString FullName(const QString &firstName, const QString &lastName) {
     return firstName + QLatin1Char(' ') + lastName;
 }
 
 QMessageBox::StandardButton ShowMessage(QWidget *parent, const QString &text, QMessageBox::Icon icon,
                                         QMessageBox::StandardButtons buttons,
-                                        QMessageBox::StandardButton defaultButton, const QString &title)
-{
+                                        QMessageBox::StandardButton defaultButton, const QString &title) {
     QMessageBox box(icon, title.isEmpty() ? QString::fromLatin1(AppTitle) : title, text, buttons, parent);
     if (defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(defaultButton);
@@ -326,35 +301,30 @@ QMessageBox::StandardButton ShowMessage(QWidget *parent, const QString &text, QM
     // narrow for its title bar: keep the box at least as wide as the title needs.
     if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
         const int titleWidth = box.fontMetrics().horizontalAdvance(box.windowTitle()) + 120;
-        grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(),
-                      0, 1, grid->columnCount());
+        grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     }
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
-void SetInstanceLock(std::unique_ptr<QLockFile> lock)
-{
+void SetInstanceLock(std::unique_ptr<QLockFile> lock) {
     instanceLock() = std::move(lock);
 }
 
-void SetProcessEnd(std::function<void(int)> end)
-{
+void SetProcessEnd(std::function<void(int)> end) {
     processEnd() = std::move(end);
     processState() = ProcessState();
 }
 
-void SetExitStatus(int status)
-{
+void SetExitStatus(int status) {
     processState().exitStatus = status;
 }
 
-bool ProcessEnded()
-{
+bool ProcessEnded() {
     return processState().ended;
 }
 
-void EndProcess(int status)
-{
+void EndProcess(int status) {
     processState().ended = true;
     if (processEnd()) {
         processEnd()(status);
@@ -364,18 +334,15 @@ void EndProcess(int status)
     std::_Exit(status);
 }
 
-QString HelpFile()
-{
+QString HelpFile() {
     return helpFile();
 }
 
-void SetHelpFile(const QString &file)
-{
+void SetHelpFile(const QString &file) {
     helpFile() = file;
 }
 
-void CloseAll()
-{
+void CloseAll() {
     // Nothing of the program stays open between events but the instance lock.
     if (auto &lock = instanceLock()) {
         lock->unlock();

@@ -22,13 +22,13 @@ inline constexpr int AppMinor = 0;
 QString AppVersion(); // "2.0"
 
 // The shared values. All start empty.
-extern ordwen::ConnectionPtr conShared;        // the report connection while a report is open
+extern ordwen::ConnectionPtr conShared;          // the report connection while a report is open
 extern std::shared_ptr<ordwen::_House> objHouse; // the one data-access object of all windows
-extern QString strProcedure;                   // procedure named in the start-up error message
-extern ordwen::RecordsetPtr rsShared;          // the one recordset slot in use at any time
-extern QTreeWidgetItem *itmShared;             // the list row being worked on
-extern QString strOwnerName;                   // owner's first and last name
-extern QString strCompany;                     // business name
+extern QString strProcedure;                     // procedure named in the start-up error message
+extern ordwen::RecordsetPtr rsShared;            // the one recordset slot in use at any time
+extern QTreeWidgetItem *itmShared;               // the list row being worked on
+extern QString strOwnerName;                     // owner's first and last name
+extern QString strCompany;                       // business name
 
 // The folder that holds the program (and beside it the library, home/home.qd, images/...).
 // Tests point it, and the library's, at a temporary folder with SetApplicationFolder.

@@ -2,8 +2,8 @@
 #include "MainWindowFixture.h"
 #include "TestMain.h"
 
-#include "controls/OptionGroup.h"
 #include "controls/ListViewSort.h"
+#include "controls/OptionGroup.h"
 
 #include <QLabel>
 #include <QPushButton>

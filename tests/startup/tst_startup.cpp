@@ -594,7 +594,8 @@ private slots:
                  qPrintable(timeLine));
         QVERIFY2(!timeLine.contains(QLatin1String("AM")) && !timeLine.contains(QLatin1String("PM")),
                  qPrintable(timeLine));
-        QVERIFY2(timeLine.contains(korean.amText()) || timeLine.contains(korean.pmText()), qPrintable(timeLine));
+        QVERIFY2(timeLine.contains(korean.amText()) || timeLine.contains(korean.pmText()),
+                 qPrintable(timeLine));
         QVERIFY2(timeLine.endsWith(QStringLiteral(" Error: 5")), qPrintable(timeLine));
     }
 };

@@ -1,12 +1,11 @@
 #include "MessageBoxHelper.h"
 
 #include <QAbstractButton>
-#include <QPushButton>
 #include <QApplication>
 #include <QPointer>
+#include <QPushButton>
 
-MessageBoxHelper::MessageBoxHelper()
-{
+MessageBoxHelper::MessageBoxHelper() {
     m_timer.setInterval(5);
     connect(&m_timer, &QTimer::timeout, this, &MessageBoxHelper::poll);
     m_timer.start();
@@ -14,33 +13,28 @@ MessageBoxHelper::MessageBoxHelper()
 
 MessageBoxHelper::~MessageBoxHelper() = default;
 
-void MessageBoxHelper::answer(QMessageBox::StandardButton button)
-{
+void MessageBoxHelper::answer(QMessageBox::StandardButton button) {
     m_answers.append(button);
 }
 
-void MessageBoxHelper::answer(std::initializer_list<QMessageBox::StandardButton> buttons)
-{
+void MessageBoxHelper::answer(std::initializer_list<QMessageBox::StandardButton> buttons) {
     for (auto b : buttons)
         m_answers.append(b);
 }
 
-QStringList MessageBoxHelper::texts() const
-{
+QStringList MessageBoxHelper::texts() const {
     QStringList result;
     for (const ShownBox &box : m_shown)
         result << box.text;
     return result;
 }
 
-void MessageBoxHelper::clear()
-{
+void MessageBoxHelper::clear() {
     m_shown.clear();
     m_answers.clear();
 }
 
-void MessageBoxHelper::poll()
-{
+void MessageBoxHelper::poll() {
     const auto widgets = QApplication::topLevelWidgets();
     for (QWidget *widget : widgets) {
         auto *box = qobject_cast<QMessageBox *>(widget);
@@ -51,8 +45,8 @@ void MessageBoxHelper::poll()
         shown.text = box->text();
         shown.icon = box->icon();
         shown.buttons = box->standardButtons();
-        shown.defaultButton = box->defaultButton() ? box->standardButton(box->defaultButton())
-                                                   : QMessageBox::NoButton;
+        shown.defaultButton =
+            box->defaultButton() ? box->standardButton(box->defaultButton()) : QMessageBox::NoButton;
         shown.title = box->windowTitle();
         QMessageBox::StandardButton press = QMessageBox::NoButton;
         if (!m_answers.isEmpty()) {

@@ -11,14 +11,19 @@
 
 #include <cstdio>
 
-QString testSchemaFile() { return QStringLiteral(BRISOLA_SCHEMA_FILE); }
-QString testDataFolder() { return QStringLiteral(BRISOLA_DATA_DIR); }
-QString testTemplateDatabase() { return QStringLiteral(BRISOLA_TEMPLATE_DB); }
+QString testSchemaFile() {
+    return QStringLiteral(BRISOLA_SCHEMA_FILE);
+}
+QString testDataFolder() {
+    return QStringLiteral(BRISOLA_DATA_DIR);
+}
+QString testTemplateDatabase() {
+    return QStringLiteral(BRISOLA_TEMPLATE_DB);
+}
 
 namespace {
 
-bool copyRecursively(const QString &from, const QString &to)
-{
+bool copyRecursively(const QString &from, const QString &to) {
     QFileInfo info(from);
     if (info.isDir()) {
         QDir().mkpath(to);
@@ -34,9 +39,7 @@ bool copyRecursively(const QString &from, const QString &to)
 }
 
 // Runs fn with a connection of its own to the database file, removed afterwards.
-template <typename Fn>
-auto withDatabase(const QString &file, Fn fn)
-{
+template <typename Fn> auto withDatabase(const QString &file, Fn fn) {
     const QString name = QStringLiteral("test-") + QUuid::createUuid().toString(QUuid::Id128);
     struct Remover {
         QString name;
@@ -54,54 +57,48 @@ auto withDatabase(const QString &file, Fn fn)
 
 } // namespace
 
-TestAppFolder::TestAppFolder(bool withDb)
-{
+TestAppFolder::TestAppFolder(bool withDb) {
     QDir(m_dir.path()).mkpath(QStringLiteral("home"));
     if (withDb)
         createDatabase();
     OrdwenSetApplicationFolder(QFile::encodeName(m_dir.path()).constData());
 }
 
-TestAppFolder::~TestAppFolder()
-{
+TestAppFolder::~TestAppFolder() {
     OrdwenSetApplicationFolder(nullptr);
 }
 
-void TestAppFolder::createDatabase()
-{
+void TestAppFolder::createDatabase() {
     QFile::remove(databasePath());
     if (!QFile::copy(testTemplateDatabase(), databasePath()))
         std::fprintf(stderr, "TestAppFolder: cannot copy the template database\n");
-    QFile::setPermissions(databasePath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                              | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    QFile::setPermissions(databasePath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                              QFileDevice::ReadGroup | QFileDevice::ReadOther);
 }
 
-void TestAppFolder::copyDelivered(const QString &relative)
-{
+void TestAppFolder::copyDelivered(const QString &relative) {
     copyRecursively(testDataFolder() + QLatin1Char('/') + relative, filePath(relative));
 }
 
-bool TestAppFolder::exec(const QString &sql)
-{
+bool TestAppFolder::exec(const QString &sql) {
     return withDatabase(databasePath(), [&](QSqlDatabase &db) {
         QSqlQuery query(db);
         if (!query.exec(sql)) {
-            std::fprintf(stderr, "TestAppFolder::exec failed: %s\n  %s\n", qPrintable(query.lastError().text()),
-                         qPrintable(sql));
+            std::fprintf(stderr, "TestAppFolder::exec failed: %s\n  %s\n",
+                         qPrintable(query.lastError().text()), qPrintable(sql));
             return false;
         }
         return true;
     });
 }
 
-QList<QVariantMap> TestAppFolder::rows(const QString &sql)
-{
+QList<QVariantMap> TestAppFolder::rows(const QString &sql) {
     return withDatabase(databasePath(), [&](QSqlDatabase &db) {
         QList<QVariantMap> result;
         QSqlQuery query(db);
         if (!query.exec(sql)) {
-            std::fprintf(stderr, "TestAppFolder::rows failed: %s\n  %s\n", qPrintable(query.lastError().text()),
-                         qPrintable(sql));
+            std::fprintf(stderr, "TestAppFolder::rows failed: %s\n  %s\n",
+                         qPrintable(query.lastError().text()), qPrintable(sql));
             return result;
         }
         while (query.next()) {
@@ -115,8 +112,7 @@ QList<QVariantMap> TestAppFolder::rows(const QString &sql)
     });
 }
 
-QVariant TestAppFolder::value(const QString &sql)
-{
+QVariant TestAppFolder::value(const QString &sql) {
     return withDatabase(databasePath(), [&](QSqlDatabase &db) {
         QSqlQuery query(db);
         if (!query.exec(sql) || !query.next() || query.isNull(0))
@@ -125,8 +121,7 @@ QVariant TestAppFolder::value(const QString &sql)
     });
 }
 
-QByteArray TestAppFolder::readFile(const QString &relative) const
-{
+QByteArray TestAppFolder::readFile(const QString &relative) const {
     QFile file(filePath(relative));
     if (!file.open(QIODevice::ReadOnly))
         return {};

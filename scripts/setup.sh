@@ -9,6 +9,7 @@ packages=(
   sqlite3
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth
+  ccache poppler-utils clang
 )
 
 missing=()

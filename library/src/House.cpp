@@ -27,8 +27,8 @@ QString &folderOverride() {
     return folder;
 }
 
-QByteArray &lastStatement() {
-    static QByteArray text;
+QString &lastStatement() {
+    static QString text;
     return text;
 }
 
@@ -61,7 +61,7 @@ void SetLibraryFolder(const QString &folder) {
     folderOverride() = folder;
 }
 
-const QByteArray &LastStatement() {
+const QString &LastStatement() {
     return lastStatement();
 }
 
@@ -73,7 +73,21 @@ QString Escaped(const QString &value) {
 }
 
 QString Quoted(const QString &value) {
-    return QLatin1Char('\'') + Escaped(value) + QStringLiteral("',");
+    return Literal(Escaped(value));
+}
+
+QString Literal(const QString &safeText) {
+    return QLatin1Char('\'') + safeText + QStringLiteral("',");
+}
+
+QString Assigned(const char *column, const QString &safeText) {
+    return QLatin1String(column) + QStringLiteral(" = ") + Literal(safeText);
+}
+
+QString Closed(QString sql, QLatin1StringView end) {
+    if (sql.endsWith(QLatin1Char(',')))
+        sql.chop(1);
+    return sql + end;
 }
 
 QString Number(float value) {
@@ -133,8 +147,7 @@ void House::letConDataBase(const Connection &connection) {
 }
 
 QString House::Clean(QString &strText) {
-    strText.replace(QLatin1Char('\''), QStringLiteral("''"));
-    strText.remove(QChar(u'\0'));
+    strText = Escaped(strText);
     // Only blanks are trimmed; the caller's variable keeps them.
     qsizetype first = 0;
     qsizetype last = strText.size();
@@ -146,7 +159,7 @@ QString House::Clean(QString &strText) {
 }
 
 RecordsetPtr House::execute(const QString &statement) {
-    lastStatement() = statement.toUtf8();
+    lastStatement() = statement;
     return m_conDataBase->Execute(statement);
 }
 

@@ -11,8 +11,20 @@ QString LibraryTitle();
 // The folder of libordwen.so, or the one tests set in its place.
 QString LibraryFolder();
 void SetLibraryFolder(const QString &folder);
-// The last statement executed, for tests.
-const QByteArray &LastStatement();
+// The last statement executed, for tests. Keeping it is a reference to the statement's
+// text, so no call pays for it.
+const QString &LastStatement();
+
+// Text items of a statement. Every value item and assignment ends with the comma that
+// separates it from the next; Closed turns the last comma into the statement's end.
+QString Escaped(const QString &value);                         // apostrophes doubled, NUL removed
+QString Quoted(const QString &value);                          // "'" + escaped value + "',"
+QString Literal(const QString &safeText);                      // "'" + text + "'," (text already safe)
+QString Assigned(const char *column, const QString &safeText); // "Column = 'text',"
+QString Closed(QString sql, QLatin1StringView end);            // last comma replaced by end
+QString Number(float value);                                   // shortest text, point as separator
+QString NowText();                                             // the current date and time
+QString DateText(const QDateTime &value);                      // a date, with its time when it has one
 
 class House final : public _House {
 public:
@@ -77,16 +89,14 @@ private:
     RecordsetPtr execute(const QString &statement);
     void showFailureMessage(int number, const QString &description);
 
+    // A value that Clean takes: quoted, as a value item, or as a column's assignment. The
+    // caller's element keeps the doubled apostrophes, as Clean leaves it.
+    QString QuotedClean(QString &value) { return Literal(Clean(value)); }
+    QString AssignedClean(const char *column, QString &value) { return Assigned(column, Clean(value)); }
+
     ConnectionPtr m_conDataBase;
     QString m_strFunction;
     QString m_strConnect;
 };
-
-// Text items of a statement.
-QString Quoted(const QString &value);     // "'" + escaped value + "',"
-QString Escaped(const QString &value);    // apostrophes doubled, NUL removed
-QString Number(float value);              // shortest text, point as separator
-QString NowText();                        // the current date and time
-QString DateText(const QDateTime &value); // a date, with its time when it has one
 
 } // namespace ordwen::detail

@@ -3,28 +3,36 @@
 namespace ordwen::detail {
 
 bool House::AddAddress(QStringList &strText) {
-    return writeCall({"AddAddress", "AddAddress - DLL Function", 14, true, 12}, strText, [&] {
+    const WriteCall call{.method = "AddAddress",
+                         .label = "AddAddress - DLL Function",
+                         .bannerBlanks = 14,
+                         .showMessage = true,
+                         .minimumElements = 12};
+    return writeCall(call, strText, [&] {
         QString sql = QStringLiteral("INSERT INTO tblAddress (AddressID,FName,LName,Address,City,State,");
         sql += QStringLiteral("Zip,HPhone,WPhone,CPhone,Email,FullName,AddDate) VALUES (");
         sql += Quoted(strText[11]);
         for (int i = 0; i <= 10; ++i)
-            sql += QLatin1Char('\'') + Clean(strText[i]) + QStringLiteral("',");
-        sql += QLatin1Char('\'') + NowText() + QStringLiteral("');");
-        return sql;
+            sql += QuotedClean(strText[i]);
+        sql += Literal(NowText());
+        return Closed(sql, QLatin1StringView(");"));
     });
 }
 
 bool House::UpdateAddress(QStringList &strText) {
-    return writeCall({"UpdateAddress", "UpdateAddress - DLL Function", 13, true, 12}, strText, [&] {
-        static const char *const columns[] = {"FName = '",  "LName = '", "Address = '", "City = '",
-                                              "State = '",  "Zip = '",   "HPhone = '",  "WPhone = '",
-                                              "CPhone = '", "Email = '", "FullName = '"};
+    const WriteCall call{.method = "UpdateAddress",
+                         .label = "UpdateAddress - DLL Function",
+                         .bannerBlanks = 13,
+                         .showMessage = true,
+                         .minimumElements = 12};
+    return writeCall(call, strText, [&] {
+        static const char *const columns[] = {"FName",  "LName",  "Address", "City",  "State",   "Zip",
+                                              "HPhone", "WPhone", "CPhone",  "Email", "FullName"};
         QString sql = QStringLiteral("UPDATE tblAddress SET ");
         for (int i = 0; i <= 10; ++i)
-            sql += QLatin1String(columns[i]) + Clean(strText[i]) + QStringLiteral("',");
-        sql += QStringLiteral("ModDate = '") + NowText() + QStringLiteral("' WHERE ");
-        sql += QStringLiteral("AddressID = '") + Escaped(strText[11]) + QStringLiteral("';");
-        return sql;
+            sql += AssignedClean(columns[i], strText[i]);
+        sql = Closed(sql + Assigned("ModDate", NowText()), QLatin1StringView(" WHERE "));
+        return Closed(sql + Assigned("AddressID", Escaped(strText[11])), QLatin1StringView(";"));
     });
 }
 
@@ -55,28 +63,36 @@ RecordsetPtr House::LoadOwner() {
 }
 
 bool House::AddOwner(QStringList &strText) {
-    return writeCall({"AddOwner", "AddOwner - DLL Function", 14, true, 11}, strText, [&] {
+    const WriteCall call{.method = "AddOwner",
+                         .label = "AddOwner - DLL Function",
+                         .bannerBlanks = 14,
+                         .showMessage = true,
+                         .minimumElements = 11};
+    return writeCall(call, strText, [&] {
         QString sql = QStringLiteral("INSERT INTO tblOwner (OwnerID,LName,FName,Company,Address,City,");
         sql += QStringLiteral("State,Zip,Phone,Email,FullName,AddDate) VALUES (");
         sql += Quoted(strText[10]);
         for (int i = 0; i <= 9; ++i)
-            sql += QLatin1Char('\'') + Clean(strText[i]) + QStringLiteral("',");
-        sql += QLatin1Char('\'') + NowText() + QStringLiteral("');");
-        return sql;
+            sql += QuotedClean(strText[i]);
+        sql += Literal(NowText());
+        return Closed(sql, QLatin1StringView(");"));
     });
 }
 
 bool House::UpdateOwner(QStringList &strText) {
     // The profile is one row: the update has no condition and sets every row alike.
-    return writeCall({"UpdateOwner", "UpdateOwner - DLL Function", 13, true, 10}, strText, [&] {
-        static const char *const columns[] = {"LName = '", "FName = '",   "Company = '", "Address = '",
-                                              "City = '",  "State = '",   "Zip = '",     "Phone = '",
-                                              "Email = '", "FullName = '"};
+    const WriteCall call{.method = "UpdateOwner",
+                         .label = "UpdateOwner - DLL Function",
+                         .bannerBlanks = 13,
+                         .showMessage = true,
+                         .minimumElements = 10};
+    return writeCall(call, strText, [&] {
+        static const char *const columns[] = {"LName", "FName", "Company", "Address", "City",
+                                              "State", "Zip",   "Phone",   "Email",   "FullName"};
         QString sql = QStringLiteral("UPDATE tblOwner SET ");
         for (int i = 0; i <= 9; ++i)
-            sql += QLatin1String(columns[i]) + Clean(strText[i]) + QStringLiteral("',");
-        sql += QStringLiteral("ModDate = '") + NowText() + QStringLiteral("';");
-        return sql;
+            sql += AssignedClean(columns[i], strText[i]);
+        return Closed(sql + Assigned("ModDate", NowText()), QLatin1StringView(";"));
     });
 }
 

@@ -3,7 +3,12 @@
 namespace ordwen::detail {
 
 bool House::AddClient(QStringList &strText, float sngFee) {
-    return writeCall({"AddClient", "AddClient - DLL Function", 14, true, 22}, strText, [&] {
+    const WriteCall call{.method = "AddClient",
+                         .label = "AddClient - DLL Function",
+                         .bannerBlanks = 14,
+                         .showMessage = true,
+                         .minimumElements = 22};
+    return writeCall(call, strText, [&] {
         QString sql = QStringLiteral("INSERT INTO tblClients (ClientID,ClientType,Client,Add1,Add2,City,");
         sql += QStringLiteral("State,Zip,Phone,Contact,BAdd1,BAdd2,BCity,BState,BZip,");
         sql +=
@@ -11,36 +16,40 @@ bool House::AddClient(QStringList &strText, float sngFee) {
         sql += Quoted(strText[0]);
         sql += Quoted(strText[1]);
         for (int i = 2; i <= 14; ++i)
-            sql += QLatin1Char('\'') + Clean(strText[i]) + QStringLiteral("',");
+            sql += QuotedClean(strText[i]);
         for (int i = 15; i <= 17; ++i)
             sql += Quoted(strText[i]);
         sql += Number(sngFee) + QLatin1Char(',');
         for (int i = 18; i <= 20; ++i)
             sql += Quoted(strText[i]);
-        sql += QLatin1Char('\'') + NowText() + QStringLiteral("',");
-        sql += QLatin1Char('\'') + Clean(strText[21]) + QStringLiteral("');");
-        return sql;
+        sql += Literal(NowText());
+        sql += QuotedClean(strText[21]);
+        return Closed(sql, QLatin1StringView(");"));
     });
 }
 
 bool House::UpdateClient(QStringList &strText, float sngFee) {
     // An update failure is logged, but the caller alone tells the user.
-    return writeCall({"UpdateClient", "UpdateTrap - DLL Function", 14, false, 22}, strText, [&] {
-        static const char *const columns[] = {"Client = '", "Add1 = '",     "Add2 = '",    "City = '",
-                                              "State = '",  "Zip = '",      "Phone = '",   "Contact = '",
-                                              "BAdd1 = '",  "BAdd2 = '",    "BCity = '",   "BState = '",
-                                              "BZip = '",   "Schedule = '", "Service = '", "DayOfWeek = '"};
+    const WriteCall call{.method = "UpdateClient",
+                         .label = "UpdateTrap - DLL Function",
+                         .bannerBlanks = 14,
+                         .showMessage = false,
+                         .minimumElements = 22};
+    return writeCall(call, strText, [&] {
+        static const char *const columns[] = {"Client", "Add1",     "Add2",    "City",     "State", "Zip",
+                                              "Phone",  "Contact",  "BAdd1",   "BAdd2",    "BCity", "BState",
+                                              "BZip",   "Schedule", "Service", "DayOfWeek"};
         QString sql = QStringLiteral("UPDATE tblClients SET ");
-        sql += QStringLiteral("ClientType = '") + Escaped(strText[1]) + QStringLiteral("',");
+        sql += Assigned("ClientType", Escaped(strText[1]));
         for (int i = 2; i <= 17; ++i)
-            sql += QLatin1String(columns[i - 2]) + Clean(strText[i]) + QStringLiteral("',");
+            sql += AssignedClean(columns[i - 2], strText[i]);
         sql += QStringLiteral("Fee = ") + Number(sngFee) + QLatin1Char(',');
-        sql += QStringLiteral("FeeType = '") + Clean(strText[18]) + QStringLiteral("',");
-        sql += QStringLiteral("BSchedule = '") + Clean(strText[19]) + QStringLiteral("',");
-        sql += QStringLiteral("Pets = '") + Clean(strText[20]) + QStringLiteral("',");
-        sql += QStringLiteral("Notes = '") + Clean(strText[21]) + QStringLiteral("' WHERE ");
-        sql += QStringLiteral("ClientID = '") + Escaped(strText[0]) + QStringLiteral("';");
-        return sql;
+        sql += AssignedClean("FeeType", strText[18]);
+        sql += AssignedClean("BSchedule", strText[19]);
+        sql += AssignedClean("Pets", strText[20]);
+        sql += AssignedClean("Notes", strText[21]);
+        sql = Closed(sql, QLatin1StringView(" WHERE "));
+        return Closed(sql + Assigned("ClientID", Escaped(strText[0])), QLatin1StringView(";"));
     });
 }
 

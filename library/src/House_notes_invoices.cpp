@@ -5,18 +5,29 @@
 namespace ordwen::detail {
 
 bool House::AddNotes(QStringList &strText) {
-    return writeCall({"AddNotes", "AddNotes - DLL Function", 14, true, 2}, strText, [&] {
-        return QStringLiteral("INSERT INTO tblNotes (NoteID,NoteText,AddDate) VALUES (") +
-               Quoted(strText[0]) + QLatin1Char('\'') + Clean(strText[1]) + QStringLiteral("',") +
-               QLatin1Char('\'') + NowText() + QStringLiteral("');");
+    const WriteCall call{.method = "AddNotes",
+                         .label = "AddNotes - DLL Function",
+                         .bannerBlanks = 14,
+                         .showMessage = true,
+                         .minimumElements = 2};
+    return writeCall(call, strText, [&] {
+        QString sql = QStringLiteral("INSERT INTO tblNotes (NoteID,NoteText,AddDate) VALUES (");
+        sql += Quoted(strText[0]) + QuotedClean(strText[1]) + Literal(NowText());
+        return Closed(sql, QLatin1StringView(");"));
     });
 }
 
 bool House::UpdateNotes(QStringList &strText) {
-    return writeCall({"UpdateNotes", "UpdateNotes - DLL Function", 13, true, 2}, strText, [&] {
-        return QStringLiteral("UPDATE tblNotes SET ") + QStringLiteral("NoteText = '") + Clean(strText[1]) +
-               QStringLiteral("' WHERE ") + QStringLiteral("NoteID = '") + Escaped(strText[0]) +
-               QStringLiteral("';");
+    const WriteCall call{.method = "UpdateNotes",
+                         .label = "UpdateNotes - DLL Function",
+                         .bannerBlanks = 13,
+                         .showMessage = true,
+                         .minimumElements = 2};
+    return writeCall(call, strText, [&] {
+        const QString sql =
+            Closed(QStringLiteral("UPDATE tblNotes SET ") + AssignedClean("NoteText", strText[1]),
+                   QLatin1StringView(" WHERE "));
+        return Closed(sql + Assigned("NoteID", Escaped(strText[0])), QLatin1StringView(";"));
     });
 }
 
@@ -38,25 +49,30 @@ bool House::AddInvoice(QStringList &strText, QList<float> &sngAmounts, const QDa
     // Seven amounts are needed as well as fifteen texts; a shorter amount list counts as a
     // short array.
     const qsizetype needed = sngAmounts.size() >= 7 ? 15 : std::numeric_limits<qsizetype>::max();
-    return writeCall({"AddInvoice", "AddInvoice - DLL Function", 14, true, needed}, strText, [&] {
+    const WriteCall call{.method = "AddInvoice",
+                         .label = "AddInvoice - DLL Function",
+                         .bannerBlanks = 14,
+                         .showMessage = true,
+                         .minimumElements = needed};
+    return writeCall(call, strText, [&] {
         QString sql = QStringLiteral("INSERT INTO tblInvoices (InvoiceID,ClientID,ServiceDate,Client,BAdd1,");
         sql += QStringLiteral("BAdd2,BCity,BState,BZip,Hours,Rate,HourAmt,OtherCharges,");
         sql += QStringLiteral("OtherAmt,PastDue,ContractFee,TotalAmt,DayOfWeek,");
         sql += QStringLiteral("Schedule,Service,FeeType,Pets,Notes,AddDate) VALUES (");
         sql += Quoted(strText[0]);
         sql += Quoted(strText[1]);
-        sql += QLatin1Char('\'') + DateText(datDate) + QStringLiteral("',");
+        sql += Literal(DateText(datDate));
         for (int i = 2; i <= 7; ++i)
-            sql += QLatin1Char('\'') + Clean(strText[i]) + QStringLiteral("',");
+            sql += QuotedClean(strText[i]);
         for (int i : {0, 1, 2})
             sql += Number(sngAmounts[i]) + QLatin1Char(',');
-        sql += QLatin1Char('\'') + Clean(strText[8]) + QStringLiteral("',");
+        sql += QuotedClean(strText[8]);
         for (int i : {4, 5, 3, 6})
             sql += Number(sngAmounts[i]) + QLatin1Char(',');
         for (int i = 9; i <= 14; ++i)
-            sql += QLatin1Char('\'') + Clean(strText[i]) + QStringLiteral("',");
-        sql += QLatin1Char('\'') + NowText() + QStringLiteral("');");
-        return sql;
+            sql += QuotedClean(strText[i]);
+        sql += Literal(NowText());
+        return Closed(sql, QLatin1StringView(");"));
     });
 }
 

@@ -42,6 +42,8 @@ const char *OrdwenApplicationFolder(void) {
 }
 
 const char *OrdwenLastStatement(void) {
-    return detail::LastStatement().constData();
+    static QByteArray text;
+    text = detail::LastStatement().toUtf8();
+    return text.constData();
 }
 }

@@ -1,8 +1,44 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test of Brisola.
+#
+#   bash scripts/test.sh         build with warnings as errors, run every test
+#   bash scripts/test.sh --ci    the same, after the format check, and then a second build
+#                                with AddressSanitizer and UndefinedBehaviorSanitizer that
+#                                runs the whole suite again
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+ci=0
+for arg in "$@"; do
+  case "$arg" in
+    --ci) ci=1 ;;
+    *) echo "usage: bash scripts/test.sh [--ci]" >&2; exit 2 ;;
+  esac
+done
+
 bash scripts/setup.sh
-bash scripts/build.sh
-cd build
-ctest --output-on-failure --timeout 300 -j "$(nproc)"
+
+# Repeated builds of the same sources come from the compiler cache when there is one.
+if command -v ccache >/dev/null; then
+  export CMAKE_CXX_COMPILER_LAUNCHER=ccache CCACHE_BASEDIR="$PWD"
+fi
+jobs="$(nproc)"
+
+if [ "$ci" -eq 1 ]; then
+  echo "test: format check"
+  git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+fi
+
+echo "test: build with warnings as errors"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" -DBRISOLA_WERROR=ON >/dev/null
+cmake --build build
+(cd build && ctest --output-on-failure --timeout 300 -j "$jobs")
+
+if [ "$ci" -eq 1 ]; then
+  echo "test: build with AddressSanitizer and UndefinedBehaviorSanitizer"
+  cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBRISOLA_SANITIZE=ON -DBRISOLA_WERROR=ON >/dev/null
+  cmake --build build-sanitize
+  export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+  export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+  (cd build-sanitize && ctest --output-on-failure --timeout 600 -j "$jobs")
+fi

@@ -29,7 +29,8 @@ public:
 QString oneLine(QString text) {
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
-        if (c == QLatin1Char('\n') || c == QLatin1Char('\r'))
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::LineSeparator ||
+            c == QChar::ParagraphSeparator)
             text[i] = QLatin1Char(' ');
     }
     return text;

@@ -5,7 +5,6 @@
 #include "controls/Twips.h"
 
 #include "controls/ListView.h"
-#include "controls/Twips.h"
 #include "owner_profile/frmEditOwner.h"
 #include "startup/modGlobal.h"
 
@@ -38,6 +37,8 @@ frmOrdwen::frmOrdwen(QWidget *parent) : QMainWindow(parent) {
     client->setObjectName(QStringLiteral("clientArea"));
     client->setFixedSize(Twips::ToPixels(ClientWidth), Twips::ToPixels(ClientHeight));
     setCentralWidget(client);
+    // The tabs are laid out at fixed positions: the window keeps their size, menu included.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     tabMain = new QTabWidget(client);
     tabMain->setObjectName(QStringLiteral("tabMain"));

@@ -88,6 +88,9 @@ std::optional<MainError> findDatabase() {
 }
 
 std::optional<MainError> loadMainWindow() {
+    // The program has one main window: a start after an earlier one (as the tests run Main
+    // again in one process) replaces the earlier window instead of leaving it behind.
+    delete mainWindow().data();
     mainWindow() = new frmOrdwen;
     mainWindow()->Form_Load();
     if (!modGlobal::objHouse)

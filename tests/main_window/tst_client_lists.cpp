@@ -4,6 +4,7 @@
 
 #include "controls/ListViewSort.h"
 #include "controls/OptionGroup.h"
+#include "main_window/client_columns.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -45,6 +46,8 @@ private slots:
     void onlyTheHeaderClickSorts();
     void refillAfterHeaderClickKeepsLibraryOrder();
     void sortedListPlacesNewRowsInOrder();
+    void rowsStayOneLineHigh_data();
+    void rowsStayOneLineHigh();
 };
 
 void TestClientLists::listsShowEveryField() {
@@ -496,6 +499,56 @@ void TestClientLists::sortedListPlacesNewRowsInOrder() {
     w.cmdSaveAdd_Click();
     QCOMPARE(MainWindowFixture::column(w.lvClients, 2), (QStringList{"Abe", "Mia"}));
     QCOMPARE(MainWindowFixture::column(w.lvBilling, 2), (QStringList{"Abe", "Mia"}));
+}
+
+// Notes may hold line breaks; a list row still shows one line, so the list keeps its
+// number of visible rows however the list was sorted or refilled.
+void TestClientLists::rowsStayOneLineHigh_data() {
+    QTest::addColumn<QString>("notes");
+    QTest::newRow("carriage return and line feed") << QStringLiteral("Key under mat\r\nAlarm 1234");
+    QTest::newRow("line feed") << QStringLiteral("Key under mat\nAlarm 1234\n\nDog");
+    QTest::newRow("paragraph separator") << QStringLiteral("Key under mat\u2029Alarm 1234");
+}
+
+void TestClientLists::rowsStayOneLineHigh() {
+    QFETCH(QString, notes);
+    MainWindowFixture f;
+    QVERIFY(f.seedClient(QStringLiteral("QD-1"), QStringLiteral("Home"), QStringLiteral("Ann"),
+                         QStringLiteral("Ottawa")));
+    QVERIFY(f.seedClient(QStringLiteral("QD-2"), QStringLiteral("Retail"), QStringLiteral("Bob"),
+                         QStringLiteral("Hull")));
+    QVERIFY(f.folder.exec(QStringLiteral("UPDATE tblClients SET Notes = '%1' WHERE ClientID = 'QD-2'")
+                              .arg(QString(notes).replace(QLatin1Char('\''), QStringLiteral("''")))));
+    frmOrdwen &w = f.open();
+    w.tabMain->setCurrentIndex(1);
+    QApplication::processEvents();
+    const int oneLine = w.lvClients->visualItemRect(w.lvClients->topLevelItem(0)).height();
+    QVERIFY(oneLine > 0);
+    // The row shows the notes on one line; the value read back from it is the stored one.
+    QTreeWidgetItem *withBreaks = w.lvClients->findItems(QStringLiteral("QD-2"), Qt::MatchExactly).value(0);
+    QVERIFY(withBreaks);
+    QCOMPARE(ListView::Value(withBreaks, client::ColNotes), QVariant(notes));
+
+    // A header click, then a refill (after an update) rebuilds the rows.
+    MainWindowFixture::clickHeader(w.lvClients, 2);
+    MainWindowFixture::clickRow(w.lvClients, 0);
+    f.boxes.answer(QMessageBox::Yes);
+    QTest::mouseClick(w.cmdSaveEdit, Qt::LeftButton);
+    QCOMPARE(f.boxes.last().title, QStringLiteral("Record Saved Successfully"));
+    QApplication::processEvents();
+    for (ListView *list : {w.lvClients, w.lvBilling}) {
+        QCOMPARE(list->topLevelItemCount(), 2);
+        for (int row = 0; row < list->topLevelItemCount(); ++row) {
+            QTreeWidgetItem *item = list->topLevelItem(row);
+            QCOMPARE(list->visualItemRect(item).height(), oneLine);
+            for (int column = 0; column < list->columnCount(); ++column) {
+                const QString text = item->text(column);
+                QVERIFY2(!text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')) &&
+                             !text.contains(QChar(0x2029)),
+                         qPrintable(text));
+            }
+        }
+    }
 }
 
 BRISOLA_TEST_MAIN(TestClientLists)

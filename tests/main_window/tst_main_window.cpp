@@ -23,6 +23,7 @@ private slots:
     void loadStep();
     void missingPictureChangesNothingElse();
     void clientAreaAndControlsFit();
+    void windowKeepsTheSizeOfItsLayout();
     void textInTheWindowFonts();
     void fullBoxShowsWholeText_data();
     void fullBoxShowsWholeText();
@@ -319,6 +320,22 @@ void TestMainWindow::updateProfileIsModal() {
     QVERIFY(shown);
     QVERIFY(ownedAndModal);
     QCOMPARE(company, QStringLiteral("Sparkle")); // its load step ran
+}
+
+// The tabs have a fixed layout: the window can be neither enlarged into an empty grey area
+// nor shrunk over the buttons.
+void TestMainWindow::windowKeepsTheSizeOfItsLayout() {
+    MainWindowFixture f;
+    frmOrdwen &w = f.open();
+    const QSize size = w.size();
+    QCOMPARE(w.minimumSize(), w.maximumSize());
+    QVERIFY(size.width() >= w.centralWidget()->width() && size.height() > w.centralWidget()->height());
+    for (const QSize &asked : {size + QSize(200, 150), size - QSize(200, 150)}) {
+        w.resize(asked);
+        QApplication::processEvents();
+        QCOMPARE(w.size(), size);
+        QCOMPARE(w.centralWidget()->size(), QSize(834, 637));
+    }
 }
 
 BRISOLA_TEST_MAIN(TestMainWindow)

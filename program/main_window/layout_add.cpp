@@ -40,31 +40,34 @@ QWidget *frmOrdwen::BuildAddTab() {
     auto *page = new QWidget;
     page->setObjectName(QStringLiteral("tabAddClients"));
 
-    controls::Label(page, QStringLiteral(" Client Type"),
-                    Twips::Rect(LabelLeft, Top, LabelWidth, controls::RowHeight));
+    QLabel *typeLabel = controls::Label(page, QStringLiteral(" Client Type"),
+                                        Twips::Rect(LabelLeft, Top, LabelWidth, controls::RowHeight));
     cboBoxAdd[0] = layout::ClientTypeBox(page, controls::ElementName(QStringLiteral("cboBoxAdd"), 0),
                                          Twips::Rect(BoxLeft, Top, 2850, 330));
+    controls::NameAfterLabel(typeLabel, cboBoxAdd[0]);
 
     const auto &fields = layout::ClientFields();
     for (int i = 0; i < ClientFieldCount; ++i) {
         const auto &field = fields[std::size_t(i)];
         const int y = Top + (i + 1) * Step;
-        controls::Label(page, QLatin1Char(' ') + field.caption,
-                        Twips::Rect(LabelLeft, y, LabelWidth, controls::RowHeight),
-                        field.labelToo ? field.toolTip : QString());
+        QLabel *label = controls::Label(page, QLatin1Char(' ') + field.caption,
+                                        Twips::Rect(LabelLeft, y, LabelWidth, controls::RowHeight),
+                                        field.labelToo ? field.toolTip : QString());
         txtAdd[std::size_t(i)] =
             controls::TextBox(page, controls::ElementName(QStringLiteral("txtAdd"), i),
                               Twips::Rect(BoxLeft, y, layout::ClientBoxWidth(field.maxLength, 3900, 2850),
                                           controls::RowHeight + 15),
                               field.maxLength, field.alignment, field.toolTip);
+        controls::NameAfterLabel(label, txtAdd[std::size_t(i)]);
     }
 
     const int notesTop = Top + (ClientFieldCount + 1) * Step;
-    controls::Label(page, QStringLiteral("Notes"),
-                    Twips::Rect(LabelLeft, notesTop, LabelWidth, controls::RowHeight));
+    QLabel *notesLabel = controls::Label(page, QStringLiteral("Notes"),
+                                         Twips::Rect(LabelLeft, notesTop, LabelWidth, controls::RowHeight));
     rtBoxAdd =
         controls::RichTextBox(page, QStringLiteral("rtBoxAdd"), Twips::Rect(BoxLeft, notesTop, 3900, 1500),
                               QStringLiteral(" 250 characters max! "));
+    controls::NameAfterLabel(notesLabel, rtBoxAdd);
 
     const QString notesTip = QStringLiteral(" Add description to Notes ");
     controls::OptionGroup(page, QStringLiteral("fraSchedule"), QStringLiteral("optSchedule"),

@@ -27,11 +27,13 @@ QWidget *frmOrdwen::BuildBillingTab() {
     // The client's data, read only.
     constexpr int top = 2460;
     constexpr int step = 360;
-    controls::Label(page, QStringLiteral(" Service Date"), Twips::Rect(90, top, 2100, controls::RowHeight));
+    QLabel *dateLabel = controls::Label(page, QStringLiteral(" Service Date"),
+                                        Twips::Rect(90, top, 2100, controls::RowHeight));
     datBox = new QDateEdit(QDate::currentDate(), page);
     datBox->setObjectName(QStringLiteral("datBox"));
     datBox->setCalendarPopup(true);
     datBox->setGeometry(Twips::Rect(2220, top, 1950, 330));
+    controls::NameAfterLabel(dateLabel, datBox);
 
     struct Row {
         const char *caption;
@@ -53,18 +55,22 @@ QWidget *frmOrdwen::BuildBillingTab() {
                                  Twips::Rect(2220, y, row.width, controls::RowHeight));
         y += step;
     }
-    controls::Label(page, QStringLiteral("Notes"), Twips::Rect(90, y + 60, 2100, controls::RowHeight));
+    QLabel *notesLabel =
+        controls::Label(page, QStringLiteral("Notes"), Twips::Rect(90, y + 60, 2100, controls::RowHeight));
     rtBilling = controls::RichTextBox(page, QStringLiteral("rtBilling"),
                                       Twips::Rect(2220, y + 60, 3450, 8820 - y - 60),
                                       QStringLiteral(" 250 characters max! "));
+    controls::NameAfterLabel(notesLabel, rtBilling);
 
     // The charges of one visit and the two worked-out amounts.
     constexpr int left = 6000;
     constexpr int boxLeft = 8730;
     constexpr int chargeStep = 420;
+    QLabel *chargeLabel = nullptr;
     auto charge = [&](int row, const QString &caption, const QString &labelTip) {
-        controls::Label(page, QLatin1Char(' ') + caption,
-                        Twips::Rect(left, top + row * chargeStep, 2700, controls::RowHeight), labelTip);
+        chargeLabel =
+            controls::Label(page, QLatin1Char(' ') + caption,
+                            Twips::Rect(left, top + row * chargeStep, 2700, controls::RowHeight), labelTip);
         return Twips::Rect(boxLeft, top + row * chargeStep, 1650, controls::RowHeight + 15);
     };
     const QString otherTip = QStringLiteral(" Brief description of other charges ");
@@ -72,22 +78,28 @@ QWidget *frmOrdwen::BuildBillingTab() {
     txtBilling[0] = controls::TextBox(page, QStringLiteral("txtBilling(0)"),
                                       QRect(r.x(), r.y(), Twips::ToPixels(1050), r.height()), 6,
                                       Qt::AlignHCenter, QStringLiteral(" Example: 10.25  for 10 1/4 hours "));
+    controls::NameAfterLabel(chargeLabel, txtBilling[0]);
     r = charge(1, QStringLiteral("Rate Per Hour"), {});
     txtBilling[1] =
         controls::TextBox(page, QStringLiteral("txtBilling(1)"),
                           QRect(r.x(), r.y(), Twips::ToPixels(1050), r.height()), 5, Qt::AlignRight);
+    controls::NameAfterLabel(chargeLabel, txtBilling[1]);
     r = charge(2, QStringLiteral("Total Hourly Amt"), {});
     lblClient[6] = controls::ValueLabel(page, QStringLiteral("lblClient(6)"), r, Qt::AlignRight);
     r = charge(3, QStringLiteral("Contract Fee"), {});
     txtBilling[2] = controls::TextBox(page, QStringLiteral("txtBilling(2)"), r, 0, Qt::AlignRight);
+    controls::NameAfterLabel(chargeLabel, txtBilling[2]);
     r = charge(4, QStringLiteral("Other Services"), otherTip);
     txtBilling[3] =
         controls::TextBox(page, QStringLiteral("txtBilling(3)"),
                           QRect(r.x(), r.y(), Twips::ToPixels(3390), r.height()), 0, Qt::AlignLeft, otherTip);
+    controls::NameAfterLabel(chargeLabel, txtBilling[3]);
     r = charge(5, QStringLiteral("Other Services Amt"), {});
     txtBilling[4] = controls::TextBox(page, QStringLiteral("txtBilling(4)"), r, 8, Qt::AlignRight);
+    controls::NameAfterLabel(chargeLabel, txtBilling[4]);
     r = charge(6, QStringLiteral("Past Due Amount"), {});
     txtBilling[5] = controls::TextBox(page, QStringLiteral("txtBilling(5)"), r, 8, Qt::AlignRight);
+    controls::NameAfterLabel(chargeLabel, txtBilling[5]);
     r = charge(7, QStringLiteral("Total Invoice Amount"), {});
     lblClient[7] = controls::ValueLabel(page, QStringLiteral("lblClient(7)"), r, Qt::AlignRight);
 

@@ -22,10 +22,11 @@ QWidget *frmOrdwen::BuildClipboardTab() {
     lvNotes->setGeometry(Twips::Rect(90, 420, 8400, 3750));
     lvNotes->setToolTip(QStringLiteral(" Click to select a note to update or delete "));
 
-    controls::Label(page, QStringLiteral("Enter new note or edit existing note below"),
-                    Twips::Rect(90, 4320, 8400, 300));
+    QLabel *noteLabel = controls::Label(page, QStringLiteral("Enter new note or edit existing note below"),
+                                        Twips::Rect(90, 4320, 8400, 300));
     rtNotes = controls::RichTextBox(page, QStringLiteral("rtNotes"), Twips::Rect(90, 4650, 8400, 4170),
                                     QStringLiteral(" 250 characters max! "));
+    controls::NameAfterLabel(noteLabel, rtNotes);
     lblNoteID = controls::HiddenLabel(page, QStringLiteral("lblNoteID"));
 
     imgClipBoard = new QLabel(page);

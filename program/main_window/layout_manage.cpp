@@ -33,8 +33,10 @@ QWidget *frmOrdwen::BuildManageTab() {
     lblID = controls::HiddenLabel(page, QStringLiteral("lblID"));
 
     // Left column: type, name, service address, telephone, contact (boxes 0 to 7).
-    controls::Label(page, QStringLiteral(" Client Type"), Twips::Rect(90, Top, 2250, controls::RowHeight));
+    QLabel *typeLabel = controls::Label(page, QStringLiteral(" Client Type"),
+                                        Twips::Rect(90, Top, 2250, controls::RowHeight));
     cboBoxEdit = layout::ClientTypeBox(page, QStringLiteral("cboBoxEdit"), Twips::Rect(2370, Top, 2550, 330));
+    controls::NameAfterLabel(typeLabel, cboBoxEdit);
     // Right column: billing address, day, fee (boxes 8 to 14), then the notes.
     const auto &fields = layout::ClientFields();
     for (int i = 0; i < ClientFieldCount; ++i) {
@@ -44,18 +46,21 @@ QWidget *frmOrdwen::BuildManageTab() {
         const int labelLeft = left ? 90 : 5940;
         const int boxLeft = left ? 2370 : 8670;
         const QString caption = i == FeeIndex ? QStringLiteral("Fee Amount") : field.caption;
-        controls::Label(page, QLatin1Char(' ') + caption,
-                        Twips::Rect(labelLeft, y, left ? 2250 : 2700, controls::RowHeight));
+        QLabel *label = controls::Label(page, QLatin1Char(' ') + caption,
+                                        Twips::Rect(labelLeft, y, left ? 2250 : 2700, controls::RowHeight));
         txtEdit[std::size_t(i)] =
             controls::TextBox(page, controls::ElementName(QStringLiteral("txtEdit"), i),
                               Twips::Rect(boxLeft, y, layout::ClientBoxWidth(field.maxLength, 3450, 2550),
                                           controls::RowHeight + 15),
                               field.maxLength, field.alignment);
+        controls::NameAfterLabel(label, txtEdit[std::size_t(i)]);
     }
     const int notesTop = Top + 7 * Step;
-    controls::Label(page, QStringLiteral("Notes"), Twips::Rect(5940, notesTop, 2700, controls::RowHeight));
+    QLabel *notesLabel = controls::Label(page, QStringLiteral("Notes"),
+                                         Twips::Rect(5940, notesTop, 2700, controls::RowHeight));
     rtBoxEdit =
         controls::RichTextBox(page, QStringLiteral("rtBoxEdit"), Twips::Rect(8670, notesTop, 3450, 750));
+    controls::NameAfterLabel(notesLabel, rtBoxEdit);
 
     const int groupsTop = 6360;
     const int groupsHeight = 2460;

@@ -6,8 +6,12 @@
 #include "owner_profile/frmEditOwner.h"
 
 #include <QCalendarWidget>
+#include <QComboBox>
+#include <QDateEdit>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -15,6 +19,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QTabWidget>
+#include <QTextEdit>
 #include <QTimer>
 
 class TestMainWindow : public QObject {
@@ -24,6 +29,7 @@ private slots:
     void missingPictureChangesNothingElse();
     void clientAreaAndControlsFit();
     void windowKeepsTheSizeOfItsLayout();
+    void everyInputIsNamedByItsLabel();
     void textInTheWindowFonts();
     void fullBoxShowsWholeText_data();
     void fullBoxShowsWholeText();
@@ -336,6 +342,32 @@ void TestMainWindow::windowKeepsTheSizeOfItsLayout() {
         QCOMPARE(w.size(), size);
         QCOMPARE(w.centralWidget()->size(), QSize(834, 637));
     }
+}
+
+// A screen reader names every box after the label beside it, and the label's access key or
+// a click on it reaches the box.
+void TestMainWindow::everyInputIsNamedByItsLabel() {
+    MainWindowFixture f;
+    frmOrdwen &w = f.open();
+    QHash<QWidget *, QLabel *> labelOf;
+    for (QLabel *label : w.findChildren<QLabel *>())
+        if (label->buddy())
+            labelOf.insert(label->buddy(), label);
+    int inputs = 0;
+    for (QWidget *input : w.findChildren<QWidget *>()) {
+        const bool isInput = qobject_cast<QLineEdit *>(input) || qobject_cast<QTextEdit *>(input) ||
+                             qobject_cast<QComboBox *>(input) || qobject_cast<QDateEdit *>(input);
+        // Parts of a compound input (the line of a date box) are named by the input itself.
+        if (!isInput || input->objectName().isEmpty() || input->objectName().startsWith(QLatin1String("qt_")))
+            continue;
+        ++inputs;
+        QLabel *label = labelOf.value(input);
+        QVERIFY2(label, qPrintable(input->objectName() + QStringLiteral(" has no label")));
+        QCOMPARE(input->accessibleName(), label->text().remove(QLatin1Char('&')).trimmed());
+        QVERIFY(!input->accessibleName().isEmpty());
+    }
+    // The two client tabs (16 each), the billing tab's date, charges and notes, and the note.
+    QVERIFY2(inputs >= 2 * 16 + 8 + 1, qPrintable(QString::number(inputs)));
 }
 
 BRISOLA_TEST_MAIN(TestMainWindow)

@@ -1,5 +1,6 @@
 #include "owner_profile/frmEditOwner.h"
 
+#include "controls/Builders.h"
 #include "startup/modGlobal.h"
 
 #include <QIcon>
@@ -46,14 +47,9 @@ void frmEditOwner::LoadProfile() {
         // With several rows the last one stays in the fields.
         for (rs->MoveFirst(); !rs->isEOF(); rs->MoveNext()) {
             for (int i = 0; i < FieldCount; ++i) {
-                const QString value = rs->Text(QString::fromLatin1(ProfileColumns[i]));
                 // The limit stops typing only: a longer stored value (the first-use window
                 // takes any length of business name and telephone) is shown whole, not cut.
-                if (value.size() > EditMaxLengths[i])
-                    txtBox[i]->setMaxLength(int(value.size()));
-                txtBox[i]->setText(value);
-                // Show a value too long for its box from its beginning, not scrolled to its end.
-                txtBox[i]->setCursorPosition(0);
+                controls::ShowStoredText(txtBox[i], rs->Text(QString::fromLatin1(ProfileColumns[i])));
             }
         }
     }

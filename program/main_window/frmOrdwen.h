@@ -4,6 +4,7 @@
 //   layout_*.cpp       the controls of each tab
 //   lists.cpp          filling the four lists, choosing a client, header clicks
 //   client_entry.cpp   adding, updating and deleting clients
+//   report_buttons.cpp printing an invoice
 #pragma once
 
 #include <QMainWindow>
@@ -150,6 +151,12 @@ public:
 
     bool ValidateNewClient();
     bool ValidateEditClient();
+
+    // ---- Reports ----
+    // Prints the stored invoice straight to the default printer, without a dialog (with no
+    // printer: to printed/<invoiceID>.pdf, telling the user where). True when the pages
+    // went out. Stored data is never changed by it.
+    bool PrintInvoiceReport(const QString &invoiceID);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

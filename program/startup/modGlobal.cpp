@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QLockFile>
+#include <QMap>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTextEdit>
@@ -22,6 +23,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 namespace modGlobal {
 
@@ -58,6 +60,11 @@ ProcessState &processState() {
 QString &helpFile() {
     static QString file;
     return file;
+}
+
+QMap<QString, std::function<void()>> &closeSteps() {
+    static QMap<QString, std::function<void()>> steps;
+    return steps;
 }
 
 std::unique_ptr<QLockFile> &instanceLock() {
@@ -316,6 +323,13 @@ void SetProcessEnd(std::function<void(int)> end) {
     processState() = ProcessState();
 }
 
+void SetCloseStep(const QString &name, std::function<void()> release) {
+    if (release)
+        closeSteps().insert(name, std::move(release));
+    else
+        closeSteps().remove(name);
+}
+
 void SetExitStatus(int status) {
     processState().exitStatus = status;
 }
@@ -354,6 +368,10 @@ void CloseAll() {
         objHouse.reset();
     if (conShared)
         conShared.reset();
+    // Taken out first: a release may register again.
+    const QMap<QString, std::function<void()>> steps = std::exchange(closeSteps(), {});
+    for (const auto &release : steps)
+        release();
     QDir::setCurrent(ApplicationFolder());
     SetDefaultPointer();
     // The windows are not unloaded one by one: the process simply ends.

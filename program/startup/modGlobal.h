@@ -98,6 +98,9 @@ void SetHelpFile(const QString &file);
 // final step with SetProcessEnd so that their own process goes on.
 void CloseAll();
 void SetProcessEnd(std::function<void(int)> end); // empty: end the process for real
+// Something CloseAll releases besides the shared values above, named so that registering it
+// again replaces it (the report data source registers its release when it is created).
+void SetCloseStep(const QString &name, std::function<void()> release); // empty release: removes it
 // The status CloseAll ends the process with: 0 unless start-up failed.
 void SetExitStatus(int status);
 // Ends the process at once with the given status, closing nothing (or hands the status to

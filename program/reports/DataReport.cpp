@@ -1,0 +1,294 @@
+#include "reports/DataReport.h"
+
+#include "startup/modGlobal.h"
+
+#include <QMap>
+#include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QUrl>
+
+#include <algorithm>
+
+namespace reports {
+
+Rowset::Rowset(QStringList fields, QList<QVariantList> rows)
+    : m_fields(std::move(fields)), m_rows(std::move(rows)) {}
+
+int Rowset::FieldIndex(const QString &name) const {
+    for (int i = 0; i < m_fields.size(); ++i) {
+        if (m_fields[i].compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
+QVariant Rowset::Value(int row, int field) const {
+    if (row < 0 || row >= m_rows.size() || field < 0)
+        return QVariant();
+    const QVariantList &values = m_rows[row];
+    if (field >= values.size() || values[field].isNull())
+        return QVariant();
+    return values[field];
+}
+
+std::shared_ptr<const Rowset> Rowset::Child(int row) const {
+    return row >= 0 && row < m_children.size() ? m_children[row] : nullptr;
+}
+
+void Rowset::SetChildren(QString name, QList<std::shared_ptr<const Rowset>> children) {
+    m_childName = std::move(name);
+    m_children = std::move(children);
+}
+
+namespace {
+
+std::unique_ptr<DataReport> &instance() {
+    static std::unique_ptr<DataReport> dataReport;
+    return dataReport;
+}
+
+int slot(Command command) {
+    return static_cast<int>(command);
+}
+
+// The parts of a grouping command: the statement that yields the rows, the name of the
+// child rowset and the column the rows are grouped by.
+struct Grouping {
+    QString statement;
+    QString childName;
+    QString byColumn;
+};
+
+Grouping parseGrouping(const QString &text) {
+    static const QRegularExpression shape(
+        QStringLiteral(R"(SHAPE\s*\{(.*)\}\s*AS\s+(\w+)\s+COMPUTE\s+\w+\s+BY\s+'?(\w+)'?)"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpressionMatch match = shape.match(text);
+    return {match.captured(1).trimmed(), match.captured(2), match.captured(3)};
+}
+
+// Runs one statement and copies its rows out, so that no read stays pending on the
+// connection (a pending read would keep the file locked against the program's saves).
+RowsetPtr runStatement(const QSqlDatabase &db, const QString &statement, const QVariant &parameter,
+                       bool hasParameter, QString &error) {
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (!query.prepare(statement)) {
+        error = query.lastError().text();
+        return nullptr;
+    }
+    if (hasParameter)
+        query.addBindValue(parameter.isValid() ? parameter.toString() : QString());
+    if (!query.exec()) {
+        error = query.lastError().text();
+        return nullptr;
+    }
+    const QSqlRecord record = query.record();
+    QStringList fields;
+    for (int i = 0; i < record.count(); ++i)
+        fields << record.fieldName(i);
+    QList<QVariantList> rows;
+    while (query.next()) {
+        QVariantList values;
+        values.reserve(fields.size());
+        for (int i = 0; i < fields.size(); ++i)
+            values << query.value(i);
+        rows << std::move(values);
+    }
+    if (query.lastError().isValid()) {
+        error = query.lastError().text();
+        return nullptr;
+    }
+    query.finish();
+    return std::make_shared<Rowset>(fields, rows);
+}
+
+// One parent row per distinct value of the grouping column, in ascending order of that
+// value (Null first), each holding its rows in the order the statement returned them,
+// ordered by client name within the group.
+RowsetPtr groupRows(const Rowset &rows, const Grouping &grouping) {
+    const int by = rows.FieldIndex(grouping.byColumn);
+    const int name = rows.FieldIndex(QStringLiteral("Client"));
+    QMap<QString, QList<int>> groups;
+    QMap<QString, QVariant> keys;
+    for (int r = 0; r < rows.RowCount(); ++r) {
+        const QVariant value = rows.Value(r, by);
+        // Null sorts before every text, and apart from the empty text.
+        const QString key = value.isValid() ? QLatin1Char('1') + value.toString() : QStringLiteral("0");
+        groups[key] << r;
+        keys.insert(key, value);
+    }
+    QList<QVariantList> parentRows;
+    QList<std::shared_ptr<const Rowset>> children;
+    for (auto it = groups.cbegin(); it != groups.cend(); ++it) {
+        QList<int> members = it.value();
+        std::stable_sort(members.begin(), members.end(), [&](int a, int b) {
+            return rows.Value(a, name).toString().compare(rows.Value(b, name).toString(),
+                                                          Qt::CaseInsensitive) < 0;
+        });
+        QList<QVariantList> childRows;
+        for (int r : members) {
+            QVariantList values;
+            for (int f = 0; f < rows.Fields().size(); ++f)
+                values << rows.Value(r, f);
+            childRows << values;
+        }
+        parentRows << QVariantList{keys.value(it.key())};
+        children << std::make_shared<const Rowset>(rows.Fields(), childRows);
+    }
+    auto parents = std::make_shared<Rowset>(QStringList{grouping.byColumn}, parentRows);
+    parents->SetChildren(grouping.childName, children);
+    return parents;
+}
+
+} // namespace
+
+DataReport &DataReport::Instance() {
+    if (!instance()) {
+        instance().reset(new DataReport);
+        // Shut-down closes the report connection with everything else.
+        modGlobal::SetCloseStep(QStringLiteral("DataReport"), [] { instance().reset(); });
+    }
+    return *instance();
+}
+
+bool DataReport::Exists() {
+    return bool(instance());
+}
+
+void DataReport::Release() {
+    instance().reset();
+    modGlobal::SetCloseStep(QStringLiteral("DataReport"), {});
+}
+
+DataReport::DataReport() = default;
+
+DataReport::~DataReport() {
+    Disconnect();
+}
+
+QString DataReport::ConnectionName() {
+    return QStringLiteral("conReport");
+}
+
+QString DataReport::CommandName(Command command) {
+    switch (command) {
+    case Command::cmdAddress:
+        return QStringLiteral("cmdAddress");
+    case Command::cmdClients:
+        return QStringLiteral("cmdClients");
+    case Command::cmdInvoice:
+        return QStringLiteral("cmdInvoice");
+    case Command::cmdNotes:
+        return QStringLiteral("cmdNotes");
+    case Command::cmdClientByType_Grouping:
+        return QStringLiteral("cmdClientByType_Grouping");
+    }
+    return QString();
+}
+
+QString DataReport::CommandText(Command command) {
+    switch (command) {
+    case Command::cmdAddress:
+        return QStringLiteral("SELECT * FROM tblAddress ORDER BY LName,FName");
+    case Command::cmdClients:
+        return QStringLiteral("SELECT * FROM tblClients ORDER BY ClientType, Client");
+    case Command::cmdInvoice:
+        return QStringLiteral(
+            "SELECT tblInvoices.InvoiceID, tblInvoices.Client, tblInvoices.BCity, tblInvoices.BAdd1, "
+            "tblInvoices.BAdd2, tblInvoices.ServiceDate, tblInvoices.BState, tblInvoices.BZip, "
+            "tblInvoices.OtherCharges, tblInvoices.ContractFee, tblInvoices.Hours, tblInvoices.Rate, "
+            "tblInvoices.HourAmt, tblInvoices.OtherAmt, tblInvoices.PastDue, tblInvoices.TotalAmt, "
+            "tblOwner.Company, tblOwner.Address, tblOwner.City, tblOwner.State, tblOwner.Zip, "
+            "tblOwner.Phone, "
+            "tblOwner.Email, (tblOwner.City || ', ' || tblOwner.State || ' ' || tblOwner.Zip) AS "
+            "CompanyAddress "
+            "FROM tblInvoices, tblOwner WHERE tblInvoices.InvoiceID = ?");
+    case Command::cmdNotes:
+        return QStringLiteral("SELECT * FROM tblNotes WHERE NoteID = ?");
+    case Command::cmdClientByType_Grouping:
+        return QStringLiteral(
+            " SHAPE {SELECT * FROM tblClients}  AS cmdClientByType COMPUTE cmdClientByType BY 'ClientType'");
+    }
+    return QString();
+}
+
+bool DataReport::IsConnected() const {
+    return !m_databaseFile.isEmpty() && QSqlDatabase::database(ConnectionName(), false).isOpen();
+}
+
+bool DataReport::Connect() {
+    const QString file = modGlobal::AppPath(QStringLiteral("home/home.qd"));
+    // The application folder can change under the tests; a connection to another folder's
+    // file is not the one wanted.
+    if (IsConnected() && m_databaseFile == file)
+        return true;
+    Disconnect();
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), ConnectionName());
+        // Read-only: a report can never change a stored record, and a missing file is an
+        // error instead of a new empty database.
+        db.setDatabaseName(QUrl::fromLocalFile(file).toString(QUrl::FullyEncoded) +
+                           QStringLiteral("?mode=ro"));
+        db.setConnectOptions(
+            QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=3000"));
+        if (db.open()) {
+            m_databaseFile = file;
+            return true;
+        }
+        m_lastError = db.lastError().text();
+    }
+    QSqlDatabase::removeDatabase(ConnectionName());
+    return false;
+}
+
+void DataReport::Disconnect() {
+    m_databaseFile.clear();
+    if (!QSqlDatabase::contains(ConnectionName()))
+        return;
+    {
+        QSqlDatabase db = QSqlDatabase::database(ConnectionName(), false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(ConnectionName());
+}
+
+bool DataReport::Execute(Command command, const QVariant &parameter) {
+    RowsetPtr &result = m_results[std::size_t(slot(command))];
+    result.reset();
+    m_lastError.clear();
+    if (!Connect())
+        return false;
+    const QSqlDatabase db = QSqlDatabase::database(ConnectionName(), false);
+    const QString text = CommandText(command);
+    if (command == Command::cmdClientByType_Grouping) {
+        const Grouping grouping = parseGrouping(text);
+        const RowsetPtr rows = runStatement(db, grouping.statement, QVariant(), false, m_lastError);
+        if (!rows)
+            return false;
+        result = groupRows(*rows, grouping);
+        return true;
+    }
+    const bool hasParameter = command == Command::cmdInvoice || command == Command::cmdNotes;
+    result = runStatement(db, text, parameter, hasParameter, m_lastError);
+    return bool(result);
+}
+
+RowsetPtr DataReport::Result(Command command) const {
+    return m_results[std::size_t(slot(command))];
+}
+
+bool DataReport::IsOpen(Command command) const {
+    const RowsetPtr &result = m_results[std::size_t(slot(command))];
+    return result && result->IsOpen();
+}
+
+void DataReport::Close(Command command) {
+    if (const RowsetPtr &result = m_results[std::size_t(slot(command))])
+        result->Close();
+}
+
+} // namespace reports

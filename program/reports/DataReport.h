@@ -1,0 +1,93 @@
+// The report data source: a connection of its own to home/home.qd and the five commands
+// the reports are built from. It reads only; the reports never go through House.
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+#include <array>
+#include <memory>
+
+namespace reports {
+
+// The rows one command returned: field names, rows, and for the grouped command one child
+// rowset per parent row. A rowset stays readable after Close (a report already laid out
+// keeps its rows); Close only marks that the command's last result is finished with.
+class Rowset {
+public:
+    Rowset() = default;
+    Rowset(QStringList fields, QList<QVariantList> rows);
+
+    const QStringList &Fields() const { return m_fields; }
+    int FieldIndex(const QString &name) const; // case-insensitive, -1 when missing
+    int RowCount() const { return int(m_rows.size()); }
+    // A field of a row; an invalid QVariant for Null, an unknown field or row.
+    QVariant Value(int row, int field) const;
+    QVariant Value(int row, const QString &field) const { return Value(row, FieldIndex(field)); }
+
+    // The child rowset of a parent row (grouped command), null for a flat rowset.
+    std::shared_ptr<const Rowset> Child(int row) const;
+    void SetChildren(QString name, QList<std::shared_ptr<const Rowset>> children);
+    QString ChildName() const { return m_childName; }
+
+    bool IsOpen() const { return m_open; }
+    void Close() { m_open = false; }
+
+private:
+    QStringList m_fields;
+    QList<QVariantList> m_rows;
+    QString m_childName;
+    QList<std::shared_ptr<const Rowset>> m_children;
+    bool m_open = true;
+};
+
+using RowsetPtr = std::shared_ptr<Rowset>;
+
+enum class Command { cmdAddress, cmdClients, cmdInvoice, cmdNotes, cmdClientByType_Grouping };
+inline constexpr int CommandCount = 5;
+
+class DataReport {
+public:
+    // The one program-wide data source, created on first use.
+    static DataReport &Instance();
+    // True once Instance has created it and Release has not dropped it since.
+    static bool Exists();
+    // Closes the connection and drops the data source (shut-down). Harmless when none exists.
+    static void Release();
+
+    ~DataReport();
+    DataReport(const DataReport &) = delete;
+    DataReport &operator=(const DataReport &) = delete;
+
+    // The command's text as stored, with "?" standing for its parameter.
+    static QString CommandText(Command command);
+    static QString CommandName(Command command);
+    // The name of the data source's connection.
+    static QString ConnectionName();
+
+    // Runs the command (binding parameter to its "?"), keeping the rows as the command's
+    // result. Opens the connection on first use. False when the database cannot be read:
+    // the command then has no result.
+    bool Execute(Command command, const QVariant &parameter = QVariant());
+    // The last result of the command (null before the first run or after a failed one).
+    RowsetPtr Result(Command command) const;
+    bool IsOpen(Command command) const;
+    void Close(Command command);
+
+    bool IsConnected() const;
+    // The engine's message for the last failed run.
+    QString LastError() const { return m_lastError; }
+
+private:
+    DataReport();
+    bool Connect();
+    void Disconnect();
+
+    std::array<RowsetPtr, CommandCount> m_results{};
+    QString m_databaseFile; // the file the open connection reads
+    QString m_lastError;
+};
+
+} // namespace reports

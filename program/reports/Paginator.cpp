@@ -1,0 +1,250 @@
+#include "reports/Paginator.h"
+
+#include "startup/modGlobal.h"
+
+#include <QDateTime>
+#include <QLocale>
+
+#include <algorithm>
+#include <cmath>
+
+namespace reports {
+
+namespace {
+
+const QLocale &english() {
+    static const QLocale locale(QLocale::English, QLocale::UnitedStates);
+    return locale;
+}
+
+// Two decimals, rounded; a value that rounds to zero prints without a minus sign.
+QString twoDecimals(double value, bool grouped) {
+    double rounded = std::round(value * 100.0) / 100.0;
+    if (rounded == 0.0)
+        rounded = 0.0;
+    const QString digits = grouped ? english().toString(std::fabs(rounded), 'f', 2)
+                                   : QString::number(std::fabs(rounded), 'f', 2);
+    return rounded < 0 ? QLatin1Char('-') + digits : digits;
+}
+
+QDate readDate(const QVariant &value) {
+    if (value.typeId() == QMetaType::QDate)
+        return value.toDate();
+    if (value.typeId() == QMetaType::QDateTime)
+        return value.toDateTime().date();
+    const QString text = value.toString().trimmed();
+    QDate date = QDate::fromString(text.left(10), Qt::ISODate);
+    if (!date.isValid())
+        date = QDateTime::fromString(text, Qt::ISODate).date();
+    return date;
+}
+
+bool isNumber(const QVariant &value, double &number) {
+    bool ok = false;
+    if (value.typeId() == QMetaType::Double || value.typeId() == QMetaType::Float ||
+        value.typeId() == QMetaType::Int || value.typeId() == QMetaType::LongLong) {
+        number = value.toDouble(&ok);
+        return ok && std::isfinite(number);
+    }
+    number = value.toString().trimmed().toDouble(&ok);
+    return ok && std::isfinite(number);
+}
+
+} // namespace
+
+QString FormatValue(const QVariant &value, const QString &format) {
+    if (!value.isValid() || value.isNull())
+        return QString();
+    if (format == QLatin1String(FormatMoney)) {
+        double number = 0;
+        if (!isNumber(value, number))
+            return value.toString();
+        QString text = twoDecimals(number, true);
+        return text.startsWith(QLatin1Char('-')) ? QStringLiteral("-$") + text.mid(1)
+                                                 : QLatin1Char('$') + text;
+    }
+    if (format == QLatin1String(FormatTwoDecimals)) {
+        double number = 0;
+        return isNumber(value, number) ? twoDecimals(number, false) : value.toString();
+    }
+    if (format == QLatin1String(FormatLongDate)) {
+        const QDate date = readDate(value);
+        return date.isValid() ? english().toString(date, QString::fromLatin1(FormatLongDate))
+                              : value.toString();
+    }
+    if (value.typeId() == QMetaType::Double || value.typeId() == QMetaType::Float)
+        return modGlobal::NumberText(value);
+    return value.toString();
+}
+
+QString ExpandPlaceholders(const QString &text, const QString &title, int page, int pages,
+                           const QDate &today) {
+    if (!text.contains(QLatin1Char('%')))
+        return text;
+    QString out;
+    out.reserve(text.size() + 16);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == QLatin1Char('%') && i + 1 < text.size()) {
+            const QChar code = text[i + 1];
+            if (code == QLatin1Char('i')) {
+                out += title;
+            } else if (code == QLatin1Char('p')) {
+                out += QString::number(page);
+            } else if (code == QLatin1Char('P')) {
+                out += QString::number(pages);
+            } else if (code == QLatin1Char('d')) {
+                out += QLocale().toString(today, QLocale::ShortFormat);
+            } else {
+                out += c;
+                continue;
+            }
+            ++i;
+            continue;
+        }
+        out += c;
+    }
+    return out;
+}
+
+const Section &PageModel::SectionOf(Band band) const {
+    switch (band) {
+    case Band::ReportHeader:
+        return m_layout->reportHeader;
+    case Band::PageHeader:
+        return m_layout->pageHeader;
+    case Band::GroupHeader:
+        return m_layout->groupHeader;
+    case Band::Detail:
+        return m_layout->detail;
+    case Band::GroupFooter:
+        return m_layout->groupFooter;
+    case Band::PageFooter:
+        return m_layout->pageFooter;
+    case Band::ReportFooter:
+        break;
+    }
+    return m_layout->reportFooter;
+}
+
+QString PageModel::ElementText(const Element &element, const Placed &placed, int page) const {
+    switch (element.kind) {
+    case ElementKind::Label:
+        return ExpandPlaceholders(element.text, m_layout->title, page + 1, PageCount(), m_today);
+    case ElementKind::Count: {
+        const std::shared_ptr<const Rowset> child = m_rows ? m_rows->Child(placed.group) : nullptr;
+        return QString::number(child ? child->RowCount() : 0);
+    }
+    case ElementKind::TextBox: {
+        if (!m_rows)
+            return QString();
+        const bool groupBand = placed.band == Band::GroupHeader || placed.band == Band::GroupFooter;
+        if (m_layout->grouped && groupBand)
+            return FormatValue(m_rows->Value(placed.group, element.text), element.format);
+        if (m_layout->grouped) {
+            const std::shared_ptr<const Rowset> child = m_rows->Child(placed.group);
+            return child ? FormatValue(child->Value(placed.row, element.text), element.format) : QString();
+        }
+        return FormatValue(m_rows->Value(placed.row, element.text), element.format);
+    }
+    case ElementKind::HLine:
+    case ElementKind::VLine:
+        break;
+    }
+    return QString();
+}
+
+QList<PageItem> PageModel::Items(int page) const {
+    QList<PageItem> items;
+    if (page < 0 || page >= PageCount())
+        return items;
+    const int first = m_pageStarts[page];
+    const int end = page + 1 < PageCount() ? m_pageStarts[page + 1] : int(m_placed.size());
+    const Margins &m = m_layout->margins;
+    for (int i = first; i < end; ++i) {
+        const Placed &placed = m_placed[i];
+        for (const Element &e : SectionOf(placed.band).elements) {
+            items << PageItem{e.kind,  m.left + e.left, m.top + placed.top + e.top,
+                              e.width, e.height,        ElementText(e, placed, page),
+                              e.align, e.bold,          e.pointSize};
+        }
+    }
+    return items;
+}
+
+QStringList PageModel::Texts(int page) const {
+    QList<PageItem> items = Items(page);
+    std::stable_sort(items.begin(), items.end(), [](const PageItem &a, const PageItem &b) {
+        return a.top != b.top ? a.top < b.top : a.left < b.left;
+    });
+    QStringList texts;
+    for (const PageItem &item : items) {
+        if (item.kind != ElementKind::HLine && item.kind != ElementKind::VLine)
+            texts << item.text;
+    }
+    return texts;
+}
+
+PageModel Paginate(const Layout &layout, std::shared_ptr<const Rowset> rows, const QDate &today) {
+    using Band = PageModel::Band;
+    PageModel model;
+    model.m_layout = std::make_shared<const Layout>(layout);
+    model.m_rows = rows;
+    model.m_today = today;
+
+    const int printable = PaperHeight - layout.margins.top - layout.margins.bottom;
+    const int footerTop = printable - layout.pageFooter.height;
+    int y = 0;
+    bool pageHasBands = false; // anything beyond the page header
+
+    auto startPage = [&] {
+        model.m_pageStarts << int(model.m_placed.size());
+        model.m_placed << PageModel::Placed{Band::PageHeader, -1, -1, 0};
+        y = layout.pageHeader.height;
+        pageHasBands = false;
+    };
+    auto finishPage = [&] { model.m_placed << PageModel::Placed{Band::PageFooter, -1, -1, footerTop}; };
+    auto newPage = [&] {
+        finishPage();
+        startPage();
+    };
+    // No band is split: one that does not fit below what the page holds moves whole to the
+    // next page. A band taller than a whole page stands alone on its page.
+    auto place = [&](Band band, const Section &section, int group, int row) {
+        if (section.height == 0 && section.elements.isEmpty())
+            return;
+        if (pageHasBands && y + section.height > footerTop)
+            newPage();
+        model.m_placed << PageModel::Placed{band, group, row, y};
+        y += section.height;
+        pageHasBands = true;
+    };
+
+    startPage();
+    place(Band::ReportHeader, layout.reportHeader, -1, -1);
+    if (layout.grouped) {
+        bool breakPending = false;
+        const int groups = rows ? rows->RowCount() : 0;
+        for (int g = 0; g < groups; ++g) {
+            if ((layout.groupHeader.newPageBefore || breakPending) && pageHasBands)
+                newPage();
+            breakPending = false;
+            place(Band::GroupHeader, layout.groupHeader, g, -1);
+            const std::shared_ptr<const Rowset> child = rows->Child(g);
+            const int count = child ? child->RowCount() : 0;
+            for (int r = 0; r < count; ++r)
+                place(Band::Detail, layout.detail, g, r);
+            place(Band::GroupFooter, layout.groupFooter, g, -1);
+            breakPending = layout.groupFooter.newPageAfter;
+        }
+    } else {
+        const int count = rows ? rows->RowCount() : 0;
+        for (int r = 0; r < count; ++r)
+            place(Band::Detail, layout.detail, -1, r);
+    }
+    place(Band::ReportFooter, layout.reportFooter, -1, -1);
+    finishPage();
+    return model;
+}
+
+} // namespace reports

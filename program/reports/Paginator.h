@@ -1,0 +1,86 @@
+// Lays a report out into pages before anything is drawn, so that every page knows the
+// total page count. The page model keeps, per page, which band of which row stands where;
+// the elements with their final text and position are worked out when a page is asked for,
+// so memory grows with the number of pages, not with what was painted.
+#pragma once
+
+#include "reports/DataReport.h"
+#include "reports/ReportLayout.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QVariant>
+
+#include <memory>
+
+namespace reports {
+
+// One element as it stands on a page: position in twips from the paper's top-left corner.
+struct PageItem {
+    ElementKind kind = ElementKind::Label;
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    QString text;
+    Align align = Align::Left;
+    bool bold = false;
+    double pointSize = DefaultPointSize;
+};
+
+class PageModel {
+public:
+    PageModel() = default;
+
+    const Layout &ReportLayout() const { return *m_layout; }
+    int PageCount() const { return int(m_pageStarts.size()); }
+    // The elements of a page (counted from 0), in the order they are painted.
+    QList<PageItem> Items(int page) const;
+    // The texts of a page's labels, text boxes and counts, top to bottom, then left to right.
+    QStringList Texts(int page) const;
+    QDate Today() const { return m_today; }
+
+private:
+    friend PageModel Paginate(const Layout &, std::shared_ptr<const Rowset>, const QDate &);
+
+    enum class Band : unsigned char {
+        ReportHeader,
+        PageHeader,
+        GroupHeader,
+        Detail,
+        GroupFooter,
+        PageFooter,
+        ReportFooter
+    };
+    struct Placed {
+        Band band;
+        int group; // parent row of a grouped report, -1 otherwise
+        int row;   // detail row (within the group's child rows), -1 for none
+        int top;   // from the top margin
+    };
+    const Section &SectionOf(Band band) const;
+    QString ElementText(const Element &element, const Placed &placed, int page) const;
+
+    std::shared_ptr<const Layout> m_layout = std::make_shared<const Layout>();
+    std::shared_ptr<const Rowset> m_rows;
+    QList<Placed> m_placed;
+    QList<int> m_pageStarts; // index into m_placed where each page begins
+    QDate m_today;
+};
+
+// Lays the rows out with the layout. `rows` may be null (no data: pages without details).
+// `today` is what "%d" prints.
+PageModel Paginate(const Layout &layout, std::shared_ptr<const Rowset> rows,
+                   const QDate &today = QDate::currentDate());
+
+// A column value as a text box prints it: Null as empty text, numbers and dates through
+// one of the report formats, anything the format cannot read as it is.
+QString FormatValue(const QVariant &value, const QString &format);
+
+// A label's text with "%i" (title), "%p" (page), "%P" (pages) and "%d" (today, short date)
+// put in.
+QString ExpandPlaceholders(const QString &text, const QString &title, int page, int pages,
+                           const QDate &today);
+
+} // namespace reports

@@ -12,6 +12,9 @@ class QWidget;
 
 namespace messages {
 
+// Two line breaks, as the questions after a save join their two lines.
+inline const QString LineBreaks = QStringLiteral("\r\n\r\n");
+
 // An entry refused by a check: the message with its icon, then the focus into the offending
 // field (none when focus is null). Always false, so a check can `return Refuse(...)`.
 bool Refuse(QWidget *parent, const QString &text, QMessageBox::Icon icon = QMessageBox::Critical,

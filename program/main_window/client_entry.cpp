@@ -18,12 +18,6 @@
 #include <QTabWidget>
 #include <QTextEdit>
 
-namespace {
-
-const QString LineBreaks = QStringLiteral("\r\n\r\n");
-
-} // namespace
-
 void frmOrdwen::ConnectClientEntry() {
     connect(cmdSaveAdd, &QPushButton::clicked, this, &frmOrdwen::cmdSaveAdd_Click);
     connect(cmdClearAdd, &QPushButton::clicked, this, &frmOrdwen::cmdClearAdd_Click);
@@ -153,7 +147,7 @@ void frmOrdwen::cmdSaveAdd_Click() {
     messages::SaveOutcome outcome{
         .clear = [this] { cmdClearAdd_Click(); },
         .refill = [this] { RefillClientLists(); },
-        .question = QStringLiteral("New Client Record Saved! ") + LineBreaks +
+        .question = QStringLiteral("New Client Record Saved! ") + messages::LineBreaks +
                     QStringLiteral("Do you want to add another Client record? "),
         .title = QStringLiteral("Record Saved Successfully"),
         .onYes = {},
@@ -209,7 +203,8 @@ void frmOrdwen::cmdSaveEdit_Click() {
                          {
                              .clear = [this] { cmdClearEdit_Click(); },
                              .refill = [this] { RefillClientLists(); },
-                             .question = QStringLiteral("New Client Record Updated! ") + LineBreaks +
+                             .question = QStringLiteral("New Client Record Updated! ") +
+                                         messages::LineBreaks +
                                          QStringLiteral("Do you want to update another Client record? "),
                              .title = QStringLiteral("Record Saved Successfully"),
                              .onYes = [this] { lvClients->setFocus(); },
@@ -248,7 +243,7 @@ void frmOrdwen::cmdDelete_Click() {
                          {
                              .clear = [this] { cmdClearEdit_Click(); },
                              .refill = [this] { RefillClientLists(); },
-                             .question = QStringLiteral("Client Record Deleted! ") + LineBreaks +
+                             .question = QStringLiteral("Client Record Deleted! ") + messages::LineBreaks +
                                          QStringLiteral("Do you want to delete another Client record? "),
                              .title = QStringLiteral("Record Removed Successfully"),
                              .onYes = {},

@@ -59,6 +59,8 @@ frmOrdwen::frmOrdwen(QWidget *parent) : QMainWindow(parent) {
 
     SetupLists();
     ConnectClientEntry();
+    ConnectBilling();
+    ConnectNotes();
 
     // A fixed window, as laid out.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -165,6 +167,13 @@ bool frmOrdwen::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            for (int i = 0; i < int(txtBilling.size()); ++i) {
+                if (watched != txtBilling[std::size_t(i)])
+                    continue;
+                int keyAscii = 13;
+                txtBilling_KeyPress(i, keyAscii);
+                return keyAscii == 0;
+            }
             for (int i = 0; i < ClientFieldCount; ++i) {
                 int keyAscii = 13;
                 if (watched == txtAdd[std::size_t(i)])

@@ -4,6 +4,8 @@
 //   layout_*.cpp       the controls of each tab
 //   lists.cpp          filling the four lists, choosing a client, header clicks
 //   client_entry.cpp   adding, updating and deleting clients
+//   billing.cpp        the Billing tab and the invoice panel of the Utilities tab
+//   notes.cpp          the Clipboard tab
 //   report_buttons.cpp printing an invoice
 #pragma once
 
@@ -157,6 +159,29 @@ public:
     // printer: to printed/<invoiceID>.pdf, telling the user where). True when the pages
     // went out. Stored data is never changed by it.
     bool PrintInvoiceReport(const QString &invoiceID);
+    // Prints the stored note the same way. True when the pages went out.
+    bool PrintNoteReport(const QString &noteID);
+
+    // ---- Billing tab and invoices ----
+    void lvBilling_Click();
+    void lvBilling_KeyPress(QChar key);
+    void cmdTotalAmount_Click();
+    void cmdPrintInvoice_Click();
+    void cmdClearBilling_Click();
+    void txtBilling_KeyPress(int index, int &KeyAscii);
+    bool ValidateInvoice();
+    void lvInvoices_Click();
+    void lvInvoices_KeyPress(QChar key);
+    void cmdDeleteInvoice_Click();
+    void cmdClearInvoice_Click();
+
+    // ---- Clipboard tab ----
+    void lvNotes_Click();
+    void lvNotes_KeyPress(QChar key);
+    void cmdSaveNotes_Click();
+    void cmdDeleteNote_Click();
+    void cmdPrintNote_Click();
+    void cmdClearNote_Click();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -170,6 +195,12 @@ private:
     QWidget *BuildUtilitiesTab();
     QWidget *BuildClipboardTab();
     void ConnectClientEntry();
+    void ConnectBilling();
+    void ConnectNotes();
+    // The invoice's 16 text slots and 8 amount slots, as the Billing tab shows them.
+    QStringList InvoiceValues(const QString &invoiceID) const;
+    QList<float> InvoiceAmounts() const;
+    void RefillNotesList();
     void SetupLists();
 
     void LoadClients(ListView *list);

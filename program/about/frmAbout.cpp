@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
+#include <QTextCursor>
 #include <QTextEdit>
 
 namespace {
@@ -94,6 +95,8 @@ void frmAbout::Form_Load() {
                                            "be read."));
     else
         rtf::Read(text, *rtBox->document());
+    // Read from the top.
+    rtBox->moveCursor(QTextCursor::Start);
 }
 
 void frmAbout::cmdOK_Click() {

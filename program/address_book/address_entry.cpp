@@ -154,6 +154,7 @@ void frmAddressBook::cmdCancel_Click() {
         controls::ClearStoredText(box);
     lblID->clear();
     lblID->hide();
+    ForgetSharedRow();
     // No contact is chosen now, and the list says so too.
     lvNames->clearSelection();
     lvNames->setFocus();

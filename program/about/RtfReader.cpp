@@ -444,6 +444,12 @@ private:
             --m_unicodeSkipLeft;
             return;
         }
+        // The second half of a character beyond the first plane must follow the first.
+        if (!c.isLowSurrogate())
+            m_highSurrogate = QChar();
+        // Control characters, however written, are no text; a tab is.
+        if (c.unicode() < 0x20 && c != QLatin1Char('\t'))
+            return;
         switch (m_state.destination) {
         case Destination::Text:
             m_text += c;

@@ -3,7 +3,6 @@
 #include "startup/modGlobal.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QCollator>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -155,10 +154,9 @@ void frmHelp::BuildLists() {
     }
     tvContents->expandAll();
 
-    QCollator collator;
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::stable_sort(entries.begin(), entries.end(), [&collator](const Entry &a, const Entry &b) {
-        return collator.compare(a.term, b.term) < 0;
+    // Alphabetical whatever the letter case, the same on every machine.
+    std::stable_sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) {
+        return a.term.compare(b.term, Qt::CaseInsensitive) < 0;
     });
     for (const Entry &entry : entries) {
         auto *item = new QListWidgetItem(entry.term, lstIndex);

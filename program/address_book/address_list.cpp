@@ -29,7 +29,6 @@ constexpr ListColumn NameColumns[] = {
 } // namespace
 
 void frmAddressBook::SetupList() {
-    lvNames->setFont(QFont(QStringLiteral("Arial"), 8));
     lvNames->SetColumns(NameColumns);
     // Kept in last-name order until the first header click.
     ListViewSort::Setup(lvNames, true, LastNameColumn);

@@ -22,7 +22,8 @@
 
 namespace {
 
-// Places the help text marks for its index carry anchor names beginning so.
+// The help text marks an index term with an anchor named "k:" and the term, placed where
+// the term is explained; its headings make the contents.
 const QString IndexMark = QStringLiteral("k:");
 constexpr int PositionRole = Qt::UserRole; // where in the text an entry leads
 

@@ -1,10 +1,12 @@
 #include "frmOrdwen.h"
 #include "layout_helpers.h"
 
+#include "about/frmAbout.h"
+#include "about/frmHelp.h"
+#include "address_book/frmAddressBook.h"
 #include "controls/Builders.h"
-#include "controls/Twips.h"
-
 #include "controls/ListView.h"
+#include "controls/Twips.h"
 #include "owner_profile/frmEditOwner.h"
 #include "startup/modGlobal.h"
 
@@ -18,7 +20,6 @@
 #include <QMenuBar>
 #include <QPixmap>
 #include <QTabWidget>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -116,9 +117,24 @@ void frmOrdwen::Form_Load() {
     tabMain->setCurrentIndex(0);
 }
 
+namespace {
+
+// Shows a window the menus open without waiting for it, and brings it forward.
+void bringForward(QWidget *window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace
+
 void frmOrdwen::mnuFileAddAddress_Click() {
-    ShowPlaceholder(m_addressBook, QStringLiteral("Address Book"),
-                    QStringLiteral("The address book is not part of this release yet."));
+    // A second choice while the address book is open brings the same window forward.
+    if (!m_addressBook) {
+        m_addressBook = new frmAddressBook(this);
+        m_addressBook->Form_Load();
+    }
+    bringForward(m_addressBook);
 }
 
 void frmOrdwen::mnuFileUpdateProfile_Click() {
@@ -132,29 +148,19 @@ void frmOrdwen::mnuFileExit_Click() {
 }
 
 void frmOrdwen::mnuHelpShowHelp_Click() {
-    ShowPlaceholder(m_help, QStringLiteral("Brisola Help"),
-                    QStringLiteral("The help window is not part of this release yet."));
+    // The help window opens, or comes forward, at the table of contents every time.
+    if (!m_help)
+        m_help = new frmHelp(this);
+    m_help->Open(modGlobal::AppPath(QStringLiteral("help/ordwen.hlp")));
+    bringForward(m_help);
 }
 
 void frmOrdwen::mnuAbout_Click() {
-    ShowPlaceholder(m_about, QStringLiteral("About Brisola"),
-                    QString::fromLatin1(modGlobal::AppTitle) + QStringLiteral(" ") + modGlobal::AppVersion());
-}
-
-void frmOrdwen::ShowPlaceholder(QPointer<QWidget> &window, const QString &title, const QString &text) {
-    if (!window) {
-        auto *w = new QWidget(this, Qt::Window);
-        w->setAttribute(Qt::WA_DeleteOnClose);
-        w->setObjectName(QStringLiteral("placeholder"));
-        w->setWindowTitle(title);
-        auto *box = new QVBoxLayout(w);
-        box->addWidget(new QLabel(text, w));
-        w->resize(360, 120);
-        window = w;
+    if (!m_about) {
+        m_about = new frmAbout(this);
+        m_about->Form_Load();
     }
-    window->show();
-    window->raise();
-    window->activateWindow();
+    bringForward(m_about);
 }
 
 void frmOrdwen::closeEvent(QCloseEvent *event) {

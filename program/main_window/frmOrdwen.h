@@ -16,6 +16,9 @@
 #include <span>
 
 class ListView;
+class frmAbout;
+class frmAddressBook;
+class frmHelp;
 class QAction;
 class QButtonGroup;
 class QCalendarWidget;
@@ -217,9 +220,8 @@ private:
     void RefillClientLists();
     void AdvanceOnEnter(const std::array<QLineEdit *, ClientFieldCount> &boxes, int index, int &KeyAscii);
 
-    // A small window standing in for a window of a later release.
-    void ShowPlaceholder(QPointer<QWidget> &window, const QString &title, const QString &text);
-    QPointer<QWidget> m_addressBook;
-    QPointer<QWidget> m_about;
-    QPointer<QWidget> m_help;
+    // The windows the menus open without waiting for them: one of each at a time.
+    QPointer<frmAddressBook> m_addressBook;
+    QPointer<frmAbout> m_about;
+    QPointer<frmHelp> m_help;
 };

@@ -3,8 +3,12 @@
 #include "MainWindowFixture.h"
 #include "TestMain.h"
 
+#include "about/frmAbout.h"
+#include "about/frmHelp.h"
+#include "address_book/frmAddressBook.h"
 #include "owner_profile/frmEditOwner.h"
 
+#include <QAction>
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateEdit>
@@ -14,6 +18,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -42,6 +47,9 @@ private slots:
     void exitEndsProgram_data();
     void exitEndsProgram();
     void updateProfileIsModal();
+    void menuWindowsOpenOnce_data();
+    void menuWindowsOpenOnce();
+    void aboutOkClosesOnlyIt();
 };
 
 void TestMainWindow::loadStep() {
@@ -368,6 +376,75 @@ void TestMainWindow::everyInputIsNamedByItsLabel() {
     }
     // The two client tabs (16 each), the billing tab's date, charges and notes, and the note.
     QVERIFY2(inputs >= 2 * 16 + 8 + 1, qPrintable(QString::number(inputs)));
+}
+
+void TestMainWindow::menuWindowsOpenOnce_data() {
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("title");
+
+    QTest::newRow("Address Book") << "mnuFileAddAddress"
+                                  << "frmAddressBook"
+                                  << "Brisola - 2.0";
+    QTest::newRow("About Brisola") << "mnuAbout"
+                                   << "frmAbout"
+                                   << "About Brisola";
+    QTest::newRow("Brisola Help") << "mnuHelpShowHelp"
+                                  << "frmHelp"
+                                  << "Brisola Help";
+}
+
+void TestMainWindow::menuWindowsOpenOnce() {
+    QFETCH(QString, menu);
+    QFETCH(QString, window);
+    QFETCH(QString, title);
+    MainWindowFixture f;
+    for (const char *delivered : {"text", "help"})
+        f.folder.copyDelivered(QString::fromLatin1(delivered));
+    frmOrdwen &w = f.open();
+    auto *action = w.findChild<QAction *>(menu);
+    QVERIFY(action);
+    auto opened = [&window] {
+        QList<QWidget *> found;
+        for (QWidget *top : QApplication::topLevelWidgets()) {
+            if (top->objectName() == window && top->isVisible())
+                found << top;
+        }
+        return found;
+    };
+    action->trigger();
+    QCOMPARE(opened().size(), 1);
+    QWidget *first = opened().first();
+    // Not modal: the main window stays usable while it is open.
+    QVERIFY(!first->isModal());
+    QVERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(first->windowTitle(), title);
+    // A second choice brings the same window forward.
+    action->trigger();
+    QCOMPARE(opened(), QList<QWidget *>{first});
+    // Closed, the next choice opens a new one.
+    first->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(opened().size(), 0);
+    action->trigger();
+    QCOMPARE(opened().size(), 1);
+    QCOMPARE(f.boxes.count(), 0);
+}
+
+void TestMainWindow::aboutOkClosesOnlyIt() {
+    MainWindowFixture f;
+    f.folder.copyDelivered(QStringLiteral("text"));
+    frmOrdwen &w = f.open();
+    w.mnuFileAddAddress->trigger();
+    w.mnuAbout->trigger();
+    QPointer<frmAbout> guard = w.findChild<frmAbout *>();
+    QVERIFY(guard);
+    QTest::mouseClick(guard->cmdOK, Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(guard.isNull());
+    QVERIFY(w.isVisible());
+    QVERIFY(w.findChild<frmAddressBook *>()->isVisible());
+    QCOMPARE(f.processEndCode, -1);
 }
 
 BRISOLA_TEST_MAIN(TestMainWindow)

@@ -1,0 +1,166 @@
+// Contact upkeep: the required fields, saving a new contact, updating and deleting the
+// chosen one, emptying the panels, and closing the window.
+#include "address_book/frmAddressBook.h"
+
+#include "controls/Builders.h"
+#include "controls/ListView.h"
+#include "controls/Messages.h"
+#include "startup/RecordID.h"
+#include "startup/modGlobal.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+const QString LineBreaks = QStringLiteral("\r\n\r\n");
+
+struct Required {
+    int index;
+    const char *message;
+};
+
+// The checks in the order they run; the first failure wins.
+constexpr Required RequiredFields[] = {
+    {0, "Enter First Name! "},
+    {1, "Enter Last Name! "},
+    {3, "Enter City Name! "},
+    {4, "Enter State/Province! "},
+};
+
+} // namespace
+
+QString frmAddressBook::NewAddressID() {
+    return RecordID::Next(&ordwen::_House::GetNewNameID, QStringLiteral("NewNameID"), QStringLiteral("A-"));
+}
+
+bool frmAddressBook::ValidateEntry(const std::array<QLineEdit *, FieldCount> &boxes) {
+    for (const Required &r : RequiredFields) {
+        QLineEdit *box = boxes[std::size_t(r.index)];
+        if (box->text().isEmpty())
+            return messages::Refuse(this, QString::fromLatin1(r.message), QMessageBox::Critical, box);
+    }
+    return true;
+}
+
+bool frmAddressBook::ValidateNewEntry() {
+    return ValidateEntry(txtBox);
+}
+
+bool frmAddressBook::ValidateEditEntry() {
+    return ValidateEntry(txtEdit);
+}
+
+QStringList frmAddressBook::RecordValues(const std::array<QLineEdit *, FieldCount> &boxes) const {
+    QStringList values(RecordSlots);
+    for (int i = 0; i < FieldCount; ++i)
+        values[i] = boxes[std::size_t(i)]->text();
+    values[FullNameSlot] = modGlobal::FullName(values[0], values[1]);
+    return values;
+}
+
+void frmAddressBook::cmdSave_Click() {
+    modGlobal::TrimTextBoxes(*this);
+    if (!ValidateNewEntry())
+        return;
+    modGlobal::SetBusyPointer();
+    // Without a readable number there is no identifier to store: nothing is saved.
+    const QString addressID = NewAddressID();
+    bool saved = false;
+    if (!addressID.isEmpty()) {
+        QStringList strText = RecordValues(txtBox);
+        strText[AddressIDSlot] = addressID;
+        saved = modGlobal::objHouse && modGlobal::objHouse->AddAddress(strText);
+    }
+    // A refused save keeps what was typed for another try.
+    messages::RunOutcome(this, saved,
+                         {
+                             .clear = [this] { cmdClear_Click(); },
+                             .refill = [this] { RefillList(); },
+                             .question = QStringLiteral("New Address Entry Saved! ") + LineBreaks +
+                                         QStringLiteral("Do you want to add another Address? "),
+                             .title = QStringLiteral("Record Saved Successfully"),
+                             .onYes = {},
+                             .onNo = [this] { close(); },
+                             .failure = QStringLiteral("Address Record was NOT Saved! "),
+                             .failureIcon = QMessageBox::Critical,
+                             .onFailure = {},
+                         });
+}
+
+void frmAddressBook::cmdClear_Click() {
+    for (QLineEdit *box : txtBox)
+        box->clear();
+    txtBox[0]->setFocus();
+    modGlobal::SetDefaultPointer();
+}
+
+void frmAddressBook::cmdUpdate_Click() {
+    if (lblID->text().isEmpty()) {
+        messages::ChooseFirst(this, QStringLiteral("Select a record to update! "));
+        return;
+    }
+    modGlobal::TrimTextBoxes(*this);
+    if (!ValidateEditEntry())
+        return;
+    modGlobal::SetBusyPointer();
+    QStringList strText = RecordValues(txtEdit);
+    // Identifiers never change.
+    strText[AddressIDSlot] = lblID->text();
+    const bool updated = modGlobal::objHouse && modGlobal::objHouse->UpdateAddress(strText);
+    // A refused update keeps the changes typed, and the contact chosen, for another try.
+    messages::RunOutcome(this, updated,
+                         {
+                             .clear = [this] { cmdCancel_Click(); },
+                             .refill = [this] { RefillList(); },
+                             .question = QStringLiteral("Address Record Updated! ") + LineBreaks +
+                                         QStringLiteral("Do you want to update another Address Record? "),
+                             .title = QStringLiteral("Record Updated Successfully"),
+                             .onYes = [this] { lvNames->setFocus(); },
+                             .onNo = [this] { close(); },
+                             .failure = QStringLiteral("Address Record was NOT Updated! "),
+                             .failureIcon = QMessageBox::Critical,
+                             .onFailure = {},
+                         });
+}
+
+void frmAddressBook::cmdDelete_Click() {
+    const QString addressID = lblID->text();
+    if (addressID.isEmpty()) {
+        messages::ChooseFirst(this, QStringLiteral("Select a record to delete! "));
+        return;
+    }
+    // The library asks the user to confirm and removes the row only on Yes.
+    const bool deleted = modGlobal::objHouse && modGlobal::objHouse->DeleteAddress(addressID);
+    // No to "delete another" ends the work in this window, as it does after a save or an
+    // update; Yes stays, with the focus on the list.
+    messages::RunOutcome(this, deleted,
+                         {
+                             .clear = [this] { cmdCancel_Click(); },
+                             .refill = [this] { RefillList(); },
+                             .question = QStringLiteral("Address Record Deleted! ") + LineBreaks +
+                                         QStringLiteral("Do you want to delete another Address record? "),
+                             .title = QStringLiteral("Record Removed Successfully"),
+                             .onYes = [this] { lvNames->setFocus(); },
+                             .onNo = [this] { close(); },
+                             .failure = QStringLiteral("Address Record was NOT Deleted! "),
+                             .failureIcon = QMessageBox::Warning,
+                             .onFailure = [this] { cmdCancel_Click(); },
+                         });
+}
+
+void frmAddressBook::cmdCancel_Click() {
+    for (QLineEdit *box : txtEdit)
+        controls::ClearStoredText(box);
+    lblID->clear();
+    lblID->hide();
+    ForgetSharedRow();
+    // No contact is chosen now, and the list says so too.
+    lvNames->clearSelection();
+    lvNames->setFocus();
+    modGlobal::SetDefaultPointer();
+}
+
+void frmAddressBook::cmdExit_Click() {
+    close();
+}

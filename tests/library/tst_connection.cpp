@@ -270,9 +270,13 @@ void tst_Connection::refusedCommit() {
     QVERIFY(!saved);
     QVERIFY(!deleted);
     QCOMPARE(boxes.count(), 2);
-    QCOMPARE(boxes.shown().at(0).text,
-             failureMessage(5, QStringLiteral("database is locked"), QStringLiteral("AddNotes")));
-    QCOMPARE(boxes.shown().at(1).icon, QMessageBox::Question);
+    EXPECT_BOX(boxes.shown().at(0),
+               failureMessage(5, QStringLiteral("database is locked"), QStringLiteral("AddNotes")),
+               QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok, QStringLiteral("Ordwen"));
+    EXPECT_BOX(boxes.shown().at(1),
+               QStringLiteral("Delete this Note Record?\r\n\r\nOnce deleted it can't be recovered!"),
+               QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
+               QStringLiteral("** WARNING **"));
     const QList<QByteArray> lines = logLines(folder.errorLog());
     QCOMPARE(lines.size(), 9);
     verifyTimeLine(lines[4], QStringLiteral(" Error: 5"));

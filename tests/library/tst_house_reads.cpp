@@ -338,12 +338,9 @@ void tst_HouseReads::deleteCall() {
     QCOMPARE(callDelete(*house, method, id), result);
     QCOMPARE(lastStatement(), "DELETE FROM " + table + " WHERE " + idColumn + " = '" + stored + "';");
     QCOMPARE(boxes.count(), 1);
-    const ShownBox box = boxes.last();
-    QCOMPARE(box.text, "Delete this " + noun + " Record?\r\n\r\nOnce deleted it can't be recovered!");
-    QCOMPARE(box.title, QStringLiteral("** WARNING **"));
-    QCOMPARE(box.icon, QMessageBox::Question);
-    QCOMPARE(box.buttons, QMessageBox::Yes | QMessageBox::No);
-    QCOMPARE(box.defaultButton, QMessageBox::No);
+    EXPECT_BOX(boxes.last(), "Delete this " + noun + " Record?\r\n\r\nOnce deleted it can't be recovered!",
+               QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
+               QStringLiteral("** WARNING **"));
 
     QCOMPARE(folder.value("SELECT COUNT(*) FROM " + table).toInt(), rowsLeft);
     QCOMPARE(folder.value("SELECT COUNT(*) FROM " + table + " WHERE " + idColumn + " = 'X-2'").toInt(), 1);
@@ -380,7 +377,9 @@ void tst_HouseReads::missingDatabase() {
     QStringList note = {"QDN-1", "text"};
     QVERIFY(!house->AddNotes(note));
     QCOMPARE(boxes.count(), 1);
-    QCOMPARE(boxes.last().icon, QMessageBox::Critical);
+    EXPECT_BOX(boxes.last(),
+               failureMessage(14, QStringLiteral("unable to open database file"), QStringLiteral("AddNotes")),
+               QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok, QStringLiteral("Ordwen"));
     QVERIFY(QFile::exists(folder.errorLogPath()));
 
     QVERIFY(!QFile::exists(folder.databasePath()));

@@ -156,12 +156,9 @@ private slots:
         window->cmdSave->click();
 
         QCOMPARE(boxes.count(), 1);
-        const ShownBox box = boxes.last();
         if (!message.isEmpty()) {
-            QCOMPARE(box.text, message);
-            QCOMPARE(box.icon, QMessageBox::Critical);
-            QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-            QCOMPARE(box.title, QStringLiteral("Brisola"));
+            EXPECT_BOX(boxes.last(), message, QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok,
+                       QStringLiteral("Brisola"));
             QCOMPARE(focusedField(*window), focus);
             QVERIFY(window->isVisible());
             // Nothing reached the database, and what was typed stays (trimmed).
@@ -174,7 +171,8 @@ private slots:
             QVERIFY(modGlobal::strOwnerName.isEmpty());
             QVERIFY(modGlobal::strCompany.isEmpty());
         } else {
-            QCOMPARE(box.text, QStringLiteral("Profile Information Saved! "));
+            EXPECT_BOX(boxes.last(), QStringLiteral("Profile Information Saved! "), QMessageBox::Warning,
+                       QMessageBox::Ok, QMessageBox::Ok, QStringLiteral("Record Saved Successfully"));
             QCOMPARE(folder->value(QStringLiteral("SELECT COUNT(*) FROM tblOwner")).toInt(), 1);
             const char *const columns[] = {"LName", "FName", "Company", "Address", "City",
                                            "State", "Zip",   "Phone",   "Email"};
@@ -363,9 +361,8 @@ private slots:
         window->cmdSave->click();
 
         QCOMPARE(boxes.count(), 1);
-        QCOMPARE(boxes.last().text, QStringLiteral("Profile Information Saved! "));
-        QCOMPARE(boxes.last().icon, QMessageBox::Warning);
-        QCOMPARE(boxes.last().title, QStringLiteral("Record Saved Successfully"));
+        EXPECT_BOX(boxes.last(), QStringLiteral("Profile Information Saved! "), QMessageBox::Warning,
+                   QMessageBox::Ok, QMessageBox::Ok, QStringLiteral("Record Saved Successfully"));
 
         const auto rows = folder->rows(QStringLiteral("SELECT * FROM tblOwner"));
         QCOMPARE(rows.size(), 1);
@@ -432,12 +429,13 @@ private slots:
         QCOMPARE(boxes.count(), 2);
         const QString method =
             kind == QLatin1String("add") ? QStringLiteral("AddOwner") : QStringLiteral("UpdateOwner");
-        QVERIFY2(boxes.shown().first().text.endsWith(QStringLiteral("Function: ") + method),
-                 qPrintable(boxes.shown().first().text));
-        const ShownBox last = boxes.last();
-        QCOMPARE(last.text, QStringLiteral("Profile Record was NOT Saved! "));
-        QCOMPARE(last.icon, QMessageBox::Critical);
-        QCOMPARE(last.title, QStringLiteral("Brisola"));
+        EXPECT_BOX(boxes.shown().first(),
+                   QStringLiteral("ERROR # 1\r\n\r\nno such table: tblOwner\r\nIn the Dynamic Link "
+                                  "Library\r\nFunction: ") +
+                       method,
+                   QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok, QStringLiteral("Ordwen"));
+        EXPECT_BOX(boxes.last(), QStringLiteral("Profile Record was NOT Saved! "), QMessageBox::Critical,
+                   QMessageBox::Ok, QMessageBox::Ok, QStringLiteral("Brisola"));
         QVERIFY(window->isVisible());
         QCOMPARE(window->txtBox[0]->text(), QStringLiteral("Smith"));
         // The names are taken over whatever the result.
@@ -518,8 +516,8 @@ private slots:
         MessageBoxHelper boxes;
         window->cmdSave->click();
         QCOMPARE(boxes.count(), 1);
-        QCOMPARE(boxes.last().text, QStringLiteral("Profile Information Saved! "));
-        QCOMPARE(boxes.last().title, QStringLiteral("Record Saved Successfully"));
+        EXPECT_BOX(boxes.last(), QStringLiteral("Profile Information Saved! "), QMessageBox::Warning,
+                   QMessageBox::Ok, QMessageBox::Ok, QStringLiteral("Record Saved Successfully"));
         QVERIFY(!window->isVisible());
 
         const QVariantMap row = folder->rows(QStringLiteral("SELECT * FROM tblOwner")).value(0);

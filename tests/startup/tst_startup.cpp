@@ -197,13 +197,12 @@ private slots:
         modMain::Main();
 
         QCOMPARE(boxes.count(), 1);
-        const ShownBox box = boxes.last();
-        QCOMPARE(box.text,
-                 QStringLiteral("Database Not Found.\r\n\r\nThe database must reside in the folder where it "
-                                "was originally installed."));
-        QCOMPARE(box.icon, QMessageBox::Critical);
-        QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-        QCOMPARE(box.title, QStringLiteral(" ERROR - DATABASE NOT FOUND"));
+        EXPECT_BOX(
+            boxes.last(),
+            QStringLiteral("Database Not Found.\r\n\r\nThe database must reside in the folder where it "
+                           "was originally installed."),
+            QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok,
+            QStringLiteral(" ERROR - DATABASE NOT FOUND"));
         QVERIFY(ended);
         QVERIFY(exitStatus != 0);
         // Only the message: no other window opened, nothing was created.
@@ -391,10 +390,8 @@ private slots:
         modMain::Main();
 
         QCOMPARE(boxes.count(), 1);
-        QCOMPARE(boxes.last().text, QStringLiteral("Brisola is already running on this computer! "));
-        QCOMPARE(boxes.last().icon, QMessageBox::Warning);
-        QCOMPARE(boxes.last().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-        QCOMPARE(boxes.last().title, QStringLiteral("Brisola"));
+        EXPECT_BOX(boxes.last(), QStringLiteral("Brisola is already running on this computer! "),
+                   QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok, QStringLiteral("Brisola"));
         QVERIFY(ended);
         QVERIFY(exitStatus != 0);
         QCOMPARE(windows.shown, QStringList{QStringLiteral("QMessageBox")});
@@ -473,13 +470,10 @@ private slots:
         const QString description = QStringLiteral("The database file ") + folder->databasePath() +
                                     QStringLiteral(" cannot be opened or read: ") + reason;
         QCOMPARE(boxes.count(), 1);
-        const ShownBox box = boxes.last();
-        QCOMPARE(box.text,
-                 QStringLiteral("ERROR #%1\r\n\r\n").arg(number) + description +
-                     QStringLiteral("\r\nIn the: ModMain code module\r\nProcedure: SubMain Load Procedure"));
-        QCOMPARE(box.icon, QMessageBox::Critical);
-        QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-        QCOMPARE(box.title, QStringLiteral("Brisola"));
+        EXPECT_BOX(boxes.last(),
+                   QStringLiteral("ERROR #%1\r\n\r\n").arg(number) + description +
+                       QStringLiteral("\r\nIn the: ModMain code module\r\nProcedure: SubMain Load Procedure"),
+                   QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok, QStringLiteral("Brisola"));
         QCOMPARE(modGlobal::strProcedure, QStringLiteral("SubMain Load Procedure"));
 
         // Not half started: no first-use window, no splash, no main window; the program ends.
@@ -561,10 +555,11 @@ private slots:
             return;
         }
         QCOMPARE(boxes.count(), 1);
-        QCOMPARE(boxes.last().text,
-                 QStringLiteral("ERROR #%1\r\n\r\nFirst line\r\nsecond line\r\nIn the: ModMain code "
-                                "module\r\nProcedure: SubMain Load Procedure")
-                     .arg(number));
+        EXPECT_BOX(boxes.last(),
+                   QStringLiteral("ERROR #%1\r\n\r\nFirst line\r\nsecond line\r\nIn the: ModMain code "
+                                  "module\r\nProcedure: SubMain Load Procedure")
+                       .arg(number),
+                   QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok, QStringLiteral("Brisola"));
         // The description of two lines is written unchanged: one line more.
         const QStringList lines = logLines(folder->errorLog());
         QCOMPARE(lines.size(), 10);

@@ -361,6 +361,7 @@ void tst_HouseReads::missingDatabase() {
     QCOMPARE(boxes.count(), 0);
 
     for (const NamedCall &c : kNumberCalls) {
+        boxes.answer(QMessageBox::Ok);
         QVERIFY2(!((*house).*(c.call))(), c.name);
         QCOMPARE(boxes.count(), 1);
         QVERIFY2(boxes.last().text.endsWith(QStringLiteral("\r\nFunction: ") + QLatin1String(c.name)),
@@ -375,6 +376,7 @@ void tst_HouseReads::missingDatabase() {
     boxes.clear();
 
     QStringList note = {"QDN-1", "text"};
+    boxes.answer(QMessageBox::Ok);
     QVERIFY(!house->AddNotes(note));
     QCOMPARE(boxes.count(), 1);
     EXPECT_BOX(boxes.last(),

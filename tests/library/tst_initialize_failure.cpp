@@ -38,6 +38,7 @@ void tst_InitializeFailure::creationFailureIsShownAndLogged() {
     const QByteArray before = database.readAll();
     database.close();
 
+    boxes.answer(QMessageBox::Ok);
     HousePtr house = makeHouse();
     QVERIFY(house);
     QCOMPARE(boxes.count(), 1);
@@ -60,6 +61,7 @@ void tst_InitializeFailure::creationFailureIsShownAndLogged() {
     QCOMPARE(lines[8], shortRuleLine());
 
     // A second object appends the longer form, with its information line.
+    boxes.answer(QMessageBox::Ok);
     HousePtr second = makeHouse();
     QVERIFY(second);
     QCOMPARE(boxes.count(), 2);
@@ -81,12 +83,14 @@ void tst_InitializeFailure::creationFailureIsShownAndLogged() {
     QVERIFY(!house->LoadOwner());
     QCOMPARE(boxes.count(), 0);
 
+    boxes.answer(QMessageBox::Ok);
     QVERIFY(!house->GetNewClientID());
     QCOMPARE(boxes.count(), 1);
     QVERIFY(boxes.last().text.endsWith(QStringLiteral("\r\nFunction: GetNewClientID")));
     QCOMPARE(house->strFunction(), QStringLiteral("GetNewClientID"));
 
     QStringList note = {"QDN-1", "text"};
+    boxes.answer(QMessageBox::Ok);
     QVERIFY(!house->AddNotes(note));
     QCOMPARE(boxes.count(), 2);
     QVERIFY(boxes.last().text.endsWith(QStringLiteral("\r\nFunction: AddNotes")));

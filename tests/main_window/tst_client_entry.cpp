@@ -149,6 +149,7 @@ void TestClientEntry::addChecks() {
     fillAddTab(w, check - 1);
     // A refusal puts the normal pointer back before its message, whatever was showing.
     modGlobal::SetBusyPointer();
+    f.boxes.answer(QMessageBox::Ok);
     QTest::mouseClick(w.cmdSaveAdd, Qt::LeftButton);
 
     QCOMPARE(f.boxes.count(), 1);
@@ -211,6 +212,7 @@ void TestClientEntry::editChecks() {
     }
     type(w.txtEdit[14], QStringLiteral("1.2.3"));
     modGlobal::SetBusyPointer();
+    f.boxes.answer(QMessageBox::Ok);
     QTest::mouseClick(w.cmdSaveEdit, Qt::LeftButton);
 
     QCOMPARE(f.boxes.count(), 1);
@@ -410,6 +412,7 @@ void TestClientEntry::failedAddLeavesNothing() {
                                          "RAISE(ABORT, 'disk says no'); END;")));
     frmOrdwen &w = f.open();
     fillAddTab(w, 14);
+    f.boxes.answer({QMessageBox::Ok, QMessageBox::Ok});
     QTest::mouseClick(w.cmdSaveAdd, Qt::LeftButton);
 
     // The library's own failure message first, then the window's.
@@ -464,6 +467,7 @@ void TestClientEntry::unreadableIdentifierRefusesSave() {
     // The number query fails: there is no client table to ask.
     QVERIFY(f.folder.exec(QStringLiteral("ALTER TABLE tblClients RENAME TO tblMoved")));
     fillAddTab(w, 14);
+    f.boxes.answer({QMessageBox::Ok, QMessageBox::Ok});
     QTest::mouseClick(w.cmdSaveAdd, Qt::LeftButton);
 
     QCOMPARE(f.boxes.count(), 2);
@@ -625,6 +629,7 @@ void TestClientEntry::failedUpdate() {
     w.tabMain->setCurrentIndex(1);
     MainWindowFixture::clickRow(w.lvClients, 0);
     type(w.txtEdit[0], QStringLiteral("Changed"));
+    f.boxes.answer(QMessageBox::Ok);
     QTest::mouseClick(w.cmdSaveEdit, Qt::LeftButton);
 
     // The library logs the failure without a box of its own; the window tells the user.
@@ -669,7 +674,7 @@ void TestClientEntry::deleteClient() {
     if (confirm)
         f.boxes.answer({QMessageBox::Yes, QMessageBox::StandardButton(again)});
     else
-        f.boxes.answer(QMessageBox::No);
+        f.boxes.answer({QMessageBox::No, QMessageBox::Ok});
     QTest::mouseClick(w.cmdDelete, Qt::LeftButton);
 
     QCOMPARE(f.boxes.count(), 2);
@@ -725,6 +730,7 @@ void TestClientEntry::updateOrDeleteWithoutChoice() {
     w.tabMain->setCurrentIndex(1);
     w.txtEdit[0]->setText(QStringLiteral("  padded  "));
     modGlobal::SetBusyPointer();
+    f.boxes.answer(QMessageBox::Ok);
     QTest::mouseClick(w.findChild<QPushButton *>(button), Qt::LeftButton);
 
     QCOMPARE(f.boxes.count(), 1);
@@ -763,6 +769,7 @@ void TestClientEntry::clearEditForgetsClient() {
     QCOMPARE(focusName(w), QStringLiteral("lvClients"));
     QVERIFY(w.lvClients->selectedItems().isEmpty());
     // Now nothing is chosen: update refuses.
+    f.boxes.answer(QMessageBox::Ok);
     QTest::mouseClick(w.cmdSaveEdit, Qt::LeftButton);
     QCOMPARE(f.boxes.last().text, QStringLiteral("Select a Client record to update! "));
 }

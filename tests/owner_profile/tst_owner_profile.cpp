@@ -153,6 +153,7 @@ private slots:
         window->txtBox[8]->setFocus();
 
         MessageBoxHelper boxes;
+        boxes.answer(QMessageBox::Ok); // the refusal, or the word that the profile was saved
         window->cmdSave->click();
 
         QCOMPARE(boxes.count(), 1);
@@ -358,6 +359,7 @@ private slots:
 
         const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
         MessageBoxHelper boxes;
+        boxes.answer(QMessageBox::Ok);
         window->cmdSave->click();
 
         QCOMPARE(boxes.count(), 1);
@@ -423,6 +425,7 @@ private slots:
         QVERIFY(folder->exec(QStringLiteral("DROP TABLE tblOwner")));
 
         MessageBoxHelper boxes;
+        boxes.answer({QMessageBox::Ok, QMessageBox::Ok});
         window->cmdSave->click();
 
         // First the library's own failure message, then the window's.
@@ -487,6 +490,7 @@ private slots:
         fill(*window, ValidProfile);
 
         MessageBoxHelper boxes;
+        boxes.answer(QMessageBox::Ok);
         window->cmdSave->click();
         QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Profile Information Saved! ")});
         QVERIFY(!window->isVisible());
@@ -514,6 +518,7 @@ private slots:
         window->txtBox[4]->setText(QStringLiteral("Carton"));
 
         MessageBoxHelper boxes;
+        boxes.answer(QMessageBox::Ok);
         window->cmdSave->click();
         QCOMPARE(boxes.count(), 1);
         EXPECT_BOX(boxes.last(), QStringLiteral("Profile Information Saved! "), QMessageBox::Warning,
@@ -546,6 +551,7 @@ private slots:
         auto window = openWindow(QStringLiteral("edit"));
         window->txtBox[4]->setText(QStringLiteral("Carton"));
         MessageBoxHelper boxes;
+        boxes.answer(QMessageBox::Ok);
         window->cmdSave->click();
         QCOMPARE(ownerRow(*folder, QStringLiteral("Company")), longName);
         QCOMPARE(ownerRow(*folder, QStringLiteral("City")), QStringLiteral("Carton"));

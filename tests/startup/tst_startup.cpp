@@ -194,6 +194,7 @@ private slots:
 
         WindowLog windows;
         MessageBoxHelper boxes;
+        boxes.answer(QMessageBox::Ok);
         modMain::Main();
 
         QCOMPARE(boxes.count(), 1);
@@ -226,6 +227,7 @@ private slots:
                 window->txtBox[i]->setText(Profile[i]);
             window->cmdSave->click();
         });
+        boxes.answer(QMessageBox::Ok); // "Profile Information Saved!"
         modMain::Main();
 
         QVERIFY(entry.ran());
@@ -387,6 +389,7 @@ private slots:
 
         WindowLog windows;
         MessageBoxHelper boxes;
+        boxes.answer(QMessageBox::Ok);
         modMain::Main();
 
         QCOMPARE(boxes.count(), 1);
@@ -419,6 +422,7 @@ private slots:
 
         {
             MessageBoxHelper boxes;
+            boxes.answer(QMessageBox::Ok);
             modMain::Main();
             QCOMPARE(boxes.texts(),
                      QStringList{QStringLiteral("Brisola is already running on this computer! ")});
@@ -465,6 +469,7 @@ private slots:
 
         WindowLog windows;
         MessageBoxHelper boxes;
+        boxes.answer(QMessageBox::Ok);
         modMain::Main();
 
         const QString description = QStringLiteral("The database file ") + folder->databasePath() +
@@ -500,6 +505,7 @@ private slots:
 
         // A second start that fails the same way appends its entry without a new header.
         catchProcessEnd();
+        boxes.answer(QMessageBox::Ok);
         modMain::Main();
         const QStringList again = logLines(folder->errorLog());
         QCOMPARE(again.size(), 15);
@@ -517,6 +523,7 @@ private slots:
         QVERIFY(QFile::setPermissions(home, QFileDevice::Permissions()));
         WindowLog windows;
         MessageBoxHelper boxes;
+        boxes.answer(QMessageBox::Ok);
         modMain::Main();
         QFile::setPermissions(home, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         // Not "not found": the file may well be there. The user is told it cannot be read.
@@ -547,6 +554,9 @@ private slots:
         MessageBoxHelper boxes;
         const QString description = QStringLiteral("First line\r\nsecond line");
 
+        // Only the errors that stop the start are told.
+        if (!goesOn)
+            boxes.answer(QMessageBox::Ok);
         QCOMPARE(modMain::HandleMainError(number, description), goesOn);
         QVERIFY(!QApplication::overrideCursor());
         if (goesOn) {
@@ -580,6 +590,7 @@ private slots:
         QLocale::setDefault(korean);
         useFolder(true);
         MessageBoxHelper boxes;
+        boxes.answer(QMessageBox::Ok);
         modMain::HandleMainError(5, QStringLiteral("database is locked"));
 
         const QStringList lines = logLines(folder->errorLog());

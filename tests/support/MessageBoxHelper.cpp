@@ -11,7 +11,7 @@
 namespace {
 
 // A box's text on one line of the test log: its line breaks written out.
-[[maybe_unused]] QByteArray oneLine(const QString &text) {
+QByteArray oneLine(const QString &text) {
     QString shown = text;
     shown.replace(QLatin1Char('\r'), QLatin1String("\\r")).replace(QLatin1Char('\n'), QLatin1String("\\n"));
     return shown.toUtf8();
@@ -112,12 +112,16 @@ void MessageBoxHelper::poll() {
             press = m_answers.takeFirst();
             shown.scripted = true;
         } else {
+            // Still answered, so that the step returns and the test can report.
             if (shown.buttons.testFlag(QMessageBox::Ok))
                 press = QMessageBox::Ok;
             else if (box->escapeButton())
                 press = box->standardButton(box->escapeButton());
             else
                 press = shown.defaultButton;
+            const QByteArray message = "a message box appeared that no test step scripted: title \"" +
+                                       oneLine(shown.title) + "\", text \"" + oneLine(shown.text) + '"';
+            QTest::qFail(message.constData(), __FILE__, __LINE__);
         }
         shown.answer = press;
         m_shown.append(shown);

@@ -10,9 +10,10 @@
 //     EXPECT_BOX(boxes.last(), expectedText, QMessageBox::Critical, QMessageBox::Ok,
 //                QMessageBox::Ok, QStringLiteral("Ordwen"));
 //
-// A box that appears with no answer queued is answered with OK, else the box's Escape
-// button, and recorded as unscripted. Answers still queued when the helper goes away fail
-// the running test: the test does not know which boxes its step shows.
+// The helper is strict: a box that appears with no answer queued fails the running test
+// (it is still answered, with OK or else the box's Escape button, so that nothing hangs),
+// and answers still queued when the helper goes away or is cleared fail it too. Either
+// means the test does not know which boxes its step shows.
 #pragma once
 
 #include <QList>
@@ -30,7 +31,7 @@ struct ShownBox {
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
     QString title;
     QMessageBox::StandardButton answer = QMessageBox::NoButton; // the button pressed
-    bool scripted = false; // false when no answer was queued and the helper chose one
+    bool scripted = false; // false when no answer was queued (the test has failed then)
 };
 
 class MessageBoxHelper : public QObject {

@@ -80,7 +80,7 @@ struct ExpectedBoxSource {
                              int line);
 
 // Like QCOMPARE for a whole box: fails the test at the caller's line and returns from the
-// test function.
+// calling (void) function.
 #define EXPECT_BOX(box, text, icon, buttons, defaultButton, title)                                           \
     do {                                                                                                     \
         if (!expectBox((box), (text), (icon), (buttons), (defaultButton), (title),                           \

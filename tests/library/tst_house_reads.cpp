@@ -338,12 +338,9 @@ void tst_HouseReads::deleteCall() {
     QCOMPARE(callDelete(*house, method, id), result);
     QCOMPARE(lastStatement(), "DELETE FROM " + table + " WHERE " + idColumn + " = '" + stored + "';");
     QCOMPARE(boxes.count(), 1);
-    const ShownBox box = boxes.last();
-    QCOMPARE(box.text, "Delete this " + noun + " Record?\r\n\r\nOnce deleted it can't be recovered!");
-    QCOMPARE(box.title, QStringLiteral("** WARNING **"));
-    QCOMPARE(box.icon, QMessageBox::Question);
-    QCOMPARE(box.buttons, QMessageBox::Yes | QMessageBox::No);
-    QCOMPARE(box.defaultButton, QMessageBox::No);
+    EXPECT_BOX(boxes.last(), "Delete this " + noun + " Record?\r\n\r\nOnce deleted it can't be recovered!",
+               QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
+               QStringLiteral("** WARNING **"));
 
     QCOMPARE(folder.value("SELECT COUNT(*) FROM " + table).toInt(), rowsLeft);
     QCOMPARE(folder.value("SELECT COUNT(*) FROM " + table + " WHERE " + idColumn + " = 'X-2'").toInt(), 1);
@@ -364,6 +361,7 @@ void tst_HouseReads::missingDatabase() {
     QCOMPARE(boxes.count(), 0);
 
     for (const NamedCall &c : kNumberCalls) {
+        boxes.answer(QMessageBox::Ok);
         QVERIFY2(!((*house).*(c.call))(), c.name);
         QCOMPARE(boxes.count(), 1);
         QVERIFY2(boxes.last().text.endsWith(QStringLiteral("\r\nFunction: ") + QLatin1String(c.name)),
@@ -378,9 +376,12 @@ void tst_HouseReads::missingDatabase() {
     boxes.clear();
 
     QStringList note = {"QDN-1", "text"};
+    boxes.answer(QMessageBox::Ok);
     QVERIFY(!house->AddNotes(note));
     QCOMPARE(boxes.count(), 1);
-    QCOMPARE(boxes.last().icon, QMessageBox::Critical);
+    EXPECT_BOX(boxes.last(),
+               failureMessage(14, QStringLiteral("unable to open database file"), QStringLiteral("AddNotes")),
+               QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok, QStringLiteral("Ordwen"));
     QVERIFY(QFile::exists(folder.errorLogPath()));
 
     QVERIFY(!QFile::exists(folder.databasePath()));

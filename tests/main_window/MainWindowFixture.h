@@ -1,5 +1,6 @@
 // The main window under test: its own application folder with a fresh database, the
-// process end replaced, the window loaded and shown (off screen), every box answered.
+// process end replaced, the window loaded and shown (off screen), and a MessageBoxHelper
+// that answers the boxes as the test scripts them (an unscripted box fails the test).
 #pragma once
 
 #include "MessageBoxHelper.h"

@@ -11,6 +11,11 @@
 namespace {
 
 const QString CrLf2 = QStringLiteral("\r\n\r\n");
+// The questions after a client was saved from either tab.
+const QString SavedText = QStringLiteral("New Client Record Saved! ") + CrLf2 +
+                          QStringLiteral("Do you want to add another Client record? ");
+const QString UpdatedText = QStringLiteral("New Client Record Updated! ") + CrLf2 +
+                            QStringLiteral("Do you want to update another Client record? ");
 
 void choose(QComboBox *box, const QString &text) {
     box->setCurrentIndex(box->findText(text));
@@ -144,16 +149,14 @@ void TestClientEntry::addChecks() {
     fillAddTab(w, check - 1);
     // A refusal puts the normal pointer back before its message, whatever was showing.
     modGlobal::SetBusyPointer();
+    f.boxes.answer(QMessageBox::Ok);
     QTest::mouseClick(w.cmdSaveAdd, Qt::LeftButton);
 
     QCOMPARE(f.boxes.count(), 1);
     QVERIFY(!f.busyAtBox(0));
     QVERIFY(!MainWindowFixture::pointerBusy());
-    const ShownBox box = f.boxes.last();
-    QCOMPARE(box.text, message);
-    QCOMPARE(box.icon, QMessageBox::Critical);
-    QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-    QCOMPARE(box.title, QStringLiteral("Brisola"));
+    EXPECT_BOX(f.boxes.last(), message, QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok,
+               QStringLiteral("Brisola"));
     QCOMPARE(focusName(w), focus.isEmpty() ? QStringLiteral("cmdSaveAdd") : focus);
     QCOMPARE(clientCount(f.folder), 0);
     // A refused save keeps what was typed.
@@ -209,16 +212,14 @@ void TestClientEntry::editChecks() {
     }
     type(w.txtEdit[14], QStringLiteral("1.2.3"));
     modGlobal::SetBusyPointer();
+    f.boxes.answer(QMessageBox::Ok);
     QTest::mouseClick(w.cmdSaveEdit, Qt::LeftButton);
 
     QCOMPARE(f.boxes.count(), 1);
     QVERIFY(!f.busyAtBox(0));
     QVERIFY(!MainWindowFixture::pointerBusy());
-    const ShownBox box = f.boxes.last();
-    QCOMPARE(box.text, message);
-    QCOMPARE(box.icon, QMessageBox::Critical);
-    QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-    QCOMPARE(box.title, QStringLiteral("Brisola"));
+    EXPECT_BOX(f.boxes.last(), message, QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok,
+               QStringLiteral("Brisola"));
     QCOMPARE(focusName(w), focus);
     // Nothing changed in the database, and the client is still chosen.
     QCOMPARE(clientRow(f.folder, QStringLiteral("QD-1")).value(QStringLiteral("Client")).toString(),
@@ -272,13 +273,8 @@ void TestClientEntry::addClient() {
     QTest::mouseClick(w.cmdSaveAdd, Qt::LeftButton);
 
     QCOMPARE(f.boxes.count(), 1);
-    const ShownBox box = f.boxes.last();
-    QCOMPARE(box.text, QStringLiteral("New Client Record Saved! ") + CrLf2 +
-                           QStringLiteral("Do you want to add another Client record? "));
-    QCOMPARE(box.icon, QMessageBox::Question);
-    QCOMPARE(box.buttons, QMessageBox::Yes | QMessageBox::No);
-    QCOMPARE(box.defaultButton, QMessageBox::No);
-    QCOMPARE(box.title, QStringLiteral("Record Saved Successfully"));
+    EXPECT_BOX(f.boxes.last(), SavedText, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
+               QMessageBox::No, QStringLiteral("Record Saved Successfully"));
     QVERIFY(!f.busyAtBox(0));
     QVERIFY(!MainWindowFixture::pointerBusy());
     QCOMPARE(w.tabMain->currentIndex(), 0);
@@ -395,7 +391,8 @@ void TestClientEntry::everyTypedTextStoredExactly() {
     w.rtBoxAdd->setPlainText(QStringLiteral("It's fine'); --"));
     f.boxes.answer(QMessageBox::No);
     QTest::mouseClick(w.cmdSaveAdd, Qt::LeftButton);
-    QCOMPARE(f.boxes.last().title, QStringLiteral("Record Saved Successfully"));
+    EXPECT_BOX(f.boxes.last(), SavedText, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
+               QMessageBox::No, QStringLiteral("Record Saved Successfully"));
 
     const QVariantMap row = clientRow(f.folder, QStringLiteral("QD-1"));
     const QStringList columns{"Client",  "Add1",  "Add2",  "City",  "State",  "Zip",  "Phone",
@@ -415,17 +412,15 @@ void TestClientEntry::failedAddLeavesNothing() {
                                          "RAISE(ABORT, 'disk says no'); END;")));
     frmOrdwen &w = f.open();
     fillAddTab(w, 14);
+    f.boxes.answer({QMessageBox::Ok, QMessageBox::Ok});
     QTest::mouseClick(w.cmdSaveAdd, Qt::LeftButton);
 
     // The library's own failure message first, then the window's.
     QCOMPARE(f.boxes.count(), 2);
     QVERIFY(f.boxes.shown().at(0).text.contains(QStringLiteral("AddClient")));
     QVERIFY(!f.busyAtBox(0));
-    const ShownBox box = f.boxes.last();
-    QCOMPARE(box.text, QStringLiteral("Client Record was NOT Saved! "));
-    QCOMPARE(box.icon, QMessageBox::Critical);
-    QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-    QCOMPARE(box.title, QStringLiteral(" ERROR"));
+    EXPECT_BOX(f.boxes.last(), QStringLiteral("Client Record was NOT Saved! "), QMessageBox::Critical,
+               QMessageBox::Ok, QMessageBox::Ok, QStringLiteral(" ERROR"));
     QVERIFY(!f.busyAtBox(1));
     QVERIFY(!MainWindowFixture::pointerBusy());
     QCOMPARE(clientCount(f.folder), 0);
@@ -456,7 +451,8 @@ void TestClientEntry::optionScanTakesLowestIndex() {
     f.boxes.answer(QMessageBox::No);
     QTest::mouseClick(w.cmdSaveAdd, Qt::LeftButton);
 
-    QCOMPARE(f.boxes.last().title, QStringLiteral("Record Saved Successfully"));
+    EXPECT_BOX(f.boxes.last(), SavedText, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
+               QMessageBox::No, QStringLiteral("Record Saved Successfully"));
     const QVariantMap row = clientRow(f.folder, QStringLiteral("QD-1"));
     QCOMPARE(row.value("Schedule").toString(), QStringLiteral("Weekly"));
     QCOMPARE(row.value("Service").toString(), QStringLiteral("Home"));
@@ -471,15 +467,14 @@ void TestClientEntry::unreadableIdentifierRefusesSave() {
     // The number query fails: there is no client table to ask.
     QVERIFY(f.folder.exec(QStringLiteral("ALTER TABLE tblClients RENAME TO tblMoved")));
     fillAddTab(w, 14);
+    f.boxes.answer({QMessageBox::Ok, QMessageBox::Ok});
     QTest::mouseClick(w.cmdSaveAdd, Qt::LeftButton);
 
     QCOMPARE(f.boxes.count(), 2);
     QVERIFY(f.boxes.shown().at(0).text.contains(QStringLiteral("GetNewClientID")));
     QVERIFY(!f.busyAtBox(0));
-    QCOMPARE(f.boxes.last().text, QStringLiteral("Client Record was NOT Saved! "));
-    QCOMPARE(f.boxes.last().icon, QMessageBox::Critical);
-    QCOMPARE(f.boxes.last().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-    QCOMPARE(f.boxes.last().title, QStringLiteral(" ERROR"));
+    EXPECT_BOX(f.boxes.last(), QStringLiteral("Client Record was NOT Saved! "), QMessageBox::Critical,
+               QMessageBox::Ok, QMessageBox::Ok, QStringLiteral(" ERROR"));
     QVERIFY(!f.busyAtBox(1));
     QVERIFY(!MainWindowFixture::pointerBusy());
     QCOMPARE(f.folder.value(QStringLiteral("SELECT COUNT(*) FROM tblMoved")).toInt(), 0);
@@ -522,13 +517,8 @@ void TestClientEntry::updateClient() {
     QTest::mouseClick(w.cmdSaveEdit, Qt::LeftButton);
 
     QCOMPARE(f.boxes.count(), 1);
-    const ShownBox box = f.boxes.last();
-    QCOMPARE(box.text, QStringLiteral("New Client Record Updated! ") + CrLf2 +
-                           QStringLiteral("Do you want to update another Client record? "));
-    QCOMPARE(box.icon, QMessageBox::Question);
-    QCOMPARE(box.buttons, QMessageBox::Yes | QMessageBox::No);
-    QCOMPARE(box.defaultButton, QMessageBox::No);
-    QCOMPARE(box.title, QStringLiteral("Record Saved Successfully"));
+    EXPECT_BOX(f.boxes.last(), UpdatedText, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
+               QMessageBox::No, QStringLiteral("Record Saved Successfully"));
     QVERIFY(!f.busyAtBox(0));
     QVERIFY(!MainWindowFixture::pointerBusy());
 
@@ -565,7 +555,8 @@ void TestClientEntry::updateStoresUnmatchedGroupsEmpty() {
     MainWindowFixture::clickRow(w.lvClients, 0);
     f.boxes.answer(QMessageBox::No);
     QTest::mouseClick(w.cmdSaveEdit, Qt::LeftButton);
-    QCOMPARE(f.boxes.last().title, QStringLiteral("Record Saved Successfully"));
+    EXPECT_BOX(f.boxes.last(), UpdatedText, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
+               QMessageBox::No, QStringLiteral("Record Saved Successfully"));
     const QVariantMap row = clientRow(f.folder, QStringLiteral("QD-1"));
     QCOMPARE(row.value("Schedule").toString(), QString());
     QCOMPARE(row.value("Service").toString(), QStringLiteral("Home"));
@@ -613,7 +604,8 @@ void TestClientEntry::storedValueSurvivesUpdate() {
     f.boxes.answer(QMessageBox::No);
     QTest::mouseClick(w.cmdSaveEdit, Qt::LeftButton);
     QCOMPARE(f.boxes.count(), 1);
-    QCOMPARE(f.boxes.last().title, QStringLiteral("Record Saved Successfully"));
+    EXPECT_BOX(f.boxes.last(), UpdatedText, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
+               QMessageBox::No, QStringLiteral("Record Saved Successfully"));
     const QVariantMap row = clientRow(f.folder, QStringLiteral("QD-1"));
     QCOMPARE(row.value("City").toString(), QStringLiteral("Kanata"));
     if (column == QLatin1String("Fee"))
@@ -637,15 +629,13 @@ void TestClientEntry::failedUpdate() {
     w.tabMain->setCurrentIndex(1);
     MainWindowFixture::clickRow(w.lvClients, 0);
     type(w.txtEdit[0], QStringLiteral("Changed"));
+    f.boxes.answer(QMessageBox::Ok);
     QTest::mouseClick(w.cmdSaveEdit, Qt::LeftButton);
 
     // The library logs the failure without a box of its own; the window tells the user.
     QCOMPARE(f.boxes.count(), 1);
-    const ShownBox box = f.boxes.last();
-    QCOMPARE(box.text, QStringLiteral("Client Record was NOT Updated! "));
-    QCOMPARE(box.icon, QMessageBox::Critical);
-    QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-    QCOMPARE(box.title, QStringLiteral(" ERROR"));
+    EXPECT_BOX(f.boxes.last(), QStringLiteral("Client Record was NOT Updated! "), QMessageBox::Critical,
+               QMessageBox::Ok, QMessageBox::Ok, QStringLiteral(" ERROR"));
     QVERIFY(!f.busyAtBox(0));
     QVERIFY(!MainWindowFixture::pointerBusy());
     QCOMPARE(w.tabMain->currentIndex(), 1);
@@ -684,37 +674,30 @@ void TestClientEntry::deleteClient() {
     if (confirm)
         f.boxes.answer({QMessageBox::Yes, QMessageBox::StandardButton(again)});
     else
-        f.boxes.answer(QMessageBox::No);
+        f.boxes.answer({QMessageBox::No, QMessageBox::Ok});
     QTest::mouseClick(w.cmdDelete, Qt::LeftButton);
 
     QCOMPARE(f.boxes.count(), 2);
     // The library's confirmation comes first, under the normal pointer.
-    const ShownBox confirmation = f.boxes.shown().at(0);
-    QCOMPARE(confirmation.text,
-             QStringLiteral("Delete this Client Record?\r\n\r\nOnce deleted it can't be recovered!"));
-    QCOMPARE(confirmation.icon, QMessageBox::Question);
-    QCOMPARE(confirmation.buttons, QMessageBox::Yes | QMessageBox::No);
-    QCOMPARE(confirmation.defaultButton, QMessageBox::No);
-    QCOMPARE(confirmation.title, QStringLiteral("** WARNING **"));
+    EXPECT_BOX(f.boxes.shown().at(0),
+               QStringLiteral("Delete this Client Record?\r\n\r\nOnce deleted it can't be recovered!"),
+               QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
+               QStringLiteral("** WARNING **"));
     QVERIFY(!f.busyAtBox(0));
-    const ShownBox box = f.boxes.last();
     QVERIFY(!f.busyAtBox(1));
     if (confirm) {
-        QCOMPARE(box.text, QStringLiteral("Client Record Deleted! ") + CrLf2 +
-                               QStringLiteral("Do you want to delete another Client record? "));
-        QCOMPARE(box.icon, QMessageBox::Question);
-        QCOMPARE(box.buttons, QMessageBox::Yes | QMessageBox::No);
-        QCOMPARE(box.defaultButton, QMessageBox::No);
-        QCOMPARE(box.title, QStringLiteral("Record Removed Successfully"));
+        EXPECT_BOX(f.boxes.last(),
+                   QStringLiteral("Client Record Deleted! ") + CrLf2 +
+                       QStringLiteral("Do you want to delete another Client record? "),
+                   QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
+                   QStringLiteral("Record Removed Successfully"));
         QCOMPARE(clientCount(f.folder), 1);
         QVERIFY(clientRow(f.folder, QStringLiteral("QD-2")).isEmpty());
         QCOMPARE(MainWindowFixture::column(w.lvClients, 0), QStringList{"QD-1"});
         QCOMPARE(MainWindowFixture::column(w.lvBilling, 0), QStringList{"QD-1"});
     } else {
-        QCOMPARE(box.text, QStringLiteral("Client Record was NOT Deleted! "));
-        QCOMPARE(box.icon, QMessageBox::Warning);
-        QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-        QCOMPARE(box.title, QStringLiteral("Brisola"));
+        EXPECT_BOX(f.boxes.last(), QStringLiteral("Client Record was NOT Deleted! "), QMessageBox::Warning,
+                   QMessageBox::Ok, QMessageBox::Ok, QStringLiteral("Brisola"));
         QCOMPARE(clientCount(f.folder), 2);
     }
     QCOMPARE(w.tabMain->currentIndex(), tabAfter);
@@ -747,13 +730,12 @@ void TestClientEntry::updateOrDeleteWithoutChoice() {
     w.tabMain->setCurrentIndex(1);
     w.txtEdit[0]->setText(QStringLiteral("  padded  "));
     modGlobal::SetBusyPointer();
+    f.boxes.answer(QMessageBox::Ok);
     QTest::mouseClick(w.findChild<QPushButton *>(button), Qt::LeftButton);
 
     QCOMPARE(f.boxes.count(), 1);
-    QCOMPARE(f.boxes.last().text, message);
-    QCOMPARE(f.boxes.last().icon, QMessageBox::Warning);
-    QCOMPARE(f.boxes.last().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-    QCOMPARE(f.boxes.last().title, QStringLiteral("Brisola"));
+    EXPECT_BOX(f.boxes.last(), message, QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok,
+               QStringLiteral("Brisola"));
     QVERIFY(!f.busyAtBox(0));
     QCOMPARE(focusName(w), button);
     QCOMPARE(w.tabMain->currentIndex(), 1);
@@ -787,6 +769,7 @@ void TestClientEntry::clearEditForgetsClient() {
     QCOMPARE(focusName(w), QStringLiteral("lvClients"));
     QVERIFY(w.lvClients->selectedItems().isEmpty());
     // Now nothing is chosen: update refuses.
+    f.boxes.answer(QMessageBox::Ok);
     QTest::mouseClick(w.cmdSaveEdit, Qt::LeftButton);
     QCOMPARE(f.boxes.last().text, QStringLiteral("Select a Client record to update! "));
 }

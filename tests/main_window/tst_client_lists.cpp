@@ -475,7 +475,11 @@ void TestClientLists::refillAfterHeaderClickKeepsLibraryOrder() {
     MainWindowFixture::clickRow(w.lvClients, 0);
     f.boxes.answer(QMessageBox::Yes);
     QTest::mouseClick(w.cmdSaveEdit, Qt::LeftButton);
-    QCOMPARE(f.boxes.last().title, QStringLiteral("Record Saved Successfully"));
+    EXPECT_BOX(
+        f.boxes.last(),
+        QStringLiteral("New Client Record Updated! \r\n\r\nDo you want to update another Client record? "),
+        QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
+        QStringLiteral("Record Saved Successfully"));
     QCOMPARE(MainWindowFixture::column(w.lvClients, 2), (QStringList{"Zoe", "Ann", "Bob"}));
     QCOMPARE(MainWindowFixture::column(w.lvBilling, 2), (QStringList{"Ann", "Bob", "Zoe"}));
 }

@@ -194,16 +194,16 @@ private slots:
 
         WindowLog windows;
         MessageBoxHelper boxes;
+        boxes.answer(QMessageBox::Ok);
         modMain::Main();
 
         QCOMPARE(boxes.count(), 1);
-        const ShownBox box = boxes.last();
-        QCOMPARE(box.text,
-                 QStringLiteral("Database Not Found.\r\n\r\nThe database must reside in the folder where it "
-                                "was originally installed."));
-        QCOMPARE(box.icon, QMessageBox::Critical);
-        QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-        QCOMPARE(box.title, QStringLiteral(" ERROR - DATABASE NOT FOUND"));
+        EXPECT_BOX(
+            boxes.last(),
+            QStringLiteral("Database Not Found.\r\n\r\nThe database must reside in the folder where it "
+                           "was originally installed."),
+            QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok,
+            QStringLiteral(" ERROR - DATABASE NOT FOUND"));
         QVERIFY(ended);
         QVERIFY(exitStatus != 0);
         // Only the message: no other window opened, nothing was created.
@@ -227,6 +227,7 @@ private slots:
                 window->txtBox[i]->setText(Profile[i]);
             window->cmdSave->click();
         });
+        boxes.answer(QMessageBox::Ok); // "Profile Information Saved!"
         modMain::Main();
 
         QVERIFY(entry.ran());
@@ -388,13 +389,12 @@ private slots:
 
         WindowLog windows;
         MessageBoxHelper boxes;
+        boxes.answer(QMessageBox::Ok);
         modMain::Main();
 
         QCOMPARE(boxes.count(), 1);
-        QCOMPARE(boxes.last().text, QStringLiteral("Brisola is already running on this computer! "));
-        QCOMPARE(boxes.last().icon, QMessageBox::Warning);
-        QCOMPARE(boxes.last().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-        QCOMPARE(boxes.last().title, QStringLiteral("Brisola"));
+        EXPECT_BOX(boxes.last(), QStringLiteral("Brisola is already running on this computer! "),
+                   QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok, QStringLiteral("Brisola"));
         QVERIFY(ended);
         QVERIFY(exitStatus != 0);
         QCOMPARE(windows.shown, QStringList{QStringLiteral("QMessageBox")});
@@ -422,6 +422,7 @@ private slots:
 
         {
             MessageBoxHelper boxes;
+            boxes.answer(QMessageBox::Ok);
             modMain::Main();
             QCOMPARE(boxes.texts(),
                      QStringList{QStringLiteral("Brisola is already running on this computer! ")});
@@ -468,18 +469,16 @@ private slots:
 
         WindowLog windows;
         MessageBoxHelper boxes;
+        boxes.answer(QMessageBox::Ok);
         modMain::Main();
 
         const QString description = QStringLiteral("The database file ") + folder->databasePath() +
                                     QStringLiteral(" cannot be opened or read: ") + reason;
         QCOMPARE(boxes.count(), 1);
-        const ShownBox box = boxes.last();
-        QCOMPARE(box.text,
-                 QStringLiteral("ERROR #%1\r\n\r\n").arg(number) + description +
-                     QStringLiteral("\r\nIn the: ModMain code module\r\nProcedure: SubMain Load Procedure"));
-        QCOMPARE(box.icon, QMessageBox::Critical);
-        QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-        QCOMPARE(box.title, QStringLiteral("Brisola"));
+        EXPECT_BOX(boxes.last(),
+                   QStringLiteral("ERROR #%1\r\n\r\n").arg(number) + description +
+                       QStringLiteral("\r\nIn the: ModMain code module\r\nProcedure: SubMain Load Procedure"),
+                   QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok, QStringLiteral("Brisola"));
         QCOMPARE(modGlobal::strProcedure, QStringLiteral("SubMain Load Procedure"));
 
         // Not half started: no first-use window, no splash, no main window; the program ends.
@@ -506,6 +505,7 @@ private slots:
 
         // A second start that fails the same way appends its entry without a new header.
         catchProcessEnd();
+        boxes.answer(QMessageBox::Ok);
         modMain::Main();
         const QStringList again = logLines(folder->errorLog());
         QCOMPARE(again.size(), 15);
@@ -523,6 +523,7 @@ private slots:
         QVERIFY(QFile::setPermissions(home, QFileDevice::Permissions()));
         WindowLog windows;
         MessageBoxHelper boxes;
+        boxes.answer(QMessageBox::Ok);
         modMain::Main();
         QFile::setPermissions(home, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         // Not "not found": the file may well be there. The user is told it cannot be read.
@@ -553,6 +554,9 @@ private slots:
         MessageBoxHelper boxes;
         const QString description = QStringLiteral("First line\r\nsecond line");
 
+        // Only the errors that stop the start are told.
+        if (!goesOn)
+            boxes.answer(QMessageBox::Ok);
         QCOMPARE(modMain::HandleMainError(number, description), goesOn);
         QVERIFY(!QApplication::overrideCursor());
         if (goesOn) {
@@ -561,10 +565,11 @@ private slots:
             return;
         }
         QCOMPARE(boxes.count(), 1);
-        QCOMPARE(boxes.last().text,
-                 QStringLiteral("ERROR #%1\r\n\r\nFirst line\r\nsecond line\r\nIn the: ModMain code "
-                                "module\r\nProcedure: SubMain Load Procedure")
-                     .arg(number));
+        EXPECT_BOX(boxes.last(),
+                   QStringLiteral("ERROR #%1\r\n\r\nFirst line\r\nsecond line\r\nIn the: ModMain code "
+                                  "module\r\nProcedure: SubMain Load Procedure")
+                       .arg(number),
+                   QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok, QStringLiteral("Brisola"));
         // The description of two lines is written unchanged: one line more.
         const QStringList lines = logLines(folder->errorLog());
         QCOMPARE(lines.size(), 10);
@@ -585,6 +590,7 @@ private slots:
         QLocale::setDefault(korean);
         useFolder(true);
         MessageBoxHelper boxes;
+        boxes.answer(QMessageBox::Ok);
         modMain::HandleMainError(5, QStringLiteral("database is locked"));
 
         const QStringList lines = logLines(folder->errorLog());

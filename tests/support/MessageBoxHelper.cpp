@@ -2,8 +2,52 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QByteArray>
+#include <QMetaEnum>
 #include <QPointer>
 #include <QPushButton>
+#include <QTest>
+
+namespace {
+
+// A box's text on one line of the test log: its line breaks written out.
+QByteArray oneLine(const QString &text) {
+    QString shown = text;
+    shown.replace(QLatin1Char('\r'), QLatin1String("\\r")).replace(QLatin1Char('\n'), QLatin1String("\\n"));
+    return shown.toUtf8();
+}
+
+// What Enter presses: the program's default button, else the push button the dialog made
+// the default when it showed.
+QMessageBox::StandardButton enterButton(const QMessageBox *box) {
+    if (box->defaultButton())
+        return box->standardButton(box->defaultButton());
+    const auto buttons = box->buttons();
+    for (QAbstractButton *button : buttons) {
+        auto *push = qobject_cast<QPushButton *>(button);
+        if (push && push->isDefault())
+            return box->standardButton(push);
+    }
+    return QMessageBox::NoButton;
+}
+
+} // namespace
+
+// Buttons by name in failure messages ("Yes|No" rather than 0x14000). In the global
+// namespace, where QTest's comparison finds them for QMessageBox's own types.
+static char *toString(QMessageBox::StandardButtons buttons) {
+    const QMetaEnum names = QMetaEnum::fromType<QMessageBox::StandardButtons>();
+    QByteArray text;
+    for (int bit = QMessageBox::FirstButton; bit <= QMessageBox::LastButton; bit <<= 1) {
+        if (buttons.testFlag(QMessageBox::StandardButton(bit)))
+            text += (text.isEmpty() ? "" : "|") + QByteArray(names.valueToKey(bit));
+    }
+    return qstrdup(text.isEmpty() ? "NoButton" : text.constData());
+}
+
+static char *toString(QMessageBox::StandardButton button) {
+    return toString(QMessageBox::StandardButtons(button));
+}
 
 MessageBoxHelper::MessageBoxHelper() {
     m_timer.setInterval(5);
@@ -11,7 +55,22 @@ MessageBoxHelper::MessageBoxHelper() {
     m_timer.start();
 }
 
-MessageBoxHelper::~MessageBoxHelper() = default;
+MessageBoxHelper::~MessageBoxHelper() {
+    failOnUnusedAnswers();
+}
+
+void MessageBoxHelper::failOnUnusedAnswers() {
+    // A test that already failed may well have left its answers unused; say nothing more then.
+    if (m_answers.isEmpty() || !QTest::currentTestFunction() || QTest::currentTestFailed())
+        return;
+    QByteArray message = QByteArrayLiteral("answers were queued for message boxes that never appeared:");
+    for (QMessageBox::StandardButton button : std::as_const(m_answers)) {
+        char *name = toString(button);
+        message += ' ' + QByteArray(name);
+        delete[] name;
+    }
+    QTest::qFail(message.constData(), __FILE__, __LINE__);
+}
 
 void MessageBoxHelper::answer(QMessageBox::StandardButton button) {
     m_answers.append(button);
@@ -30,6 +89,7 @@ QStringList MessageBoxHelper::texts() const {
 }
 
 void MessageBoxHelper::clear() {
+    failOnUnusedAnswers();
     m_shown.clear();
     m_answers.clear();
 }
@@ -45,19 +105,27 @@ void MessageBoxHelper::poll() {
         shown.text = box->text();
         shown.icon = box->icon();
         shown.buttons = box->standardButtons();
-        shown.defaultButton =
-            box->defaultButton() ? box->standardButton(box->defaultButton()) : QMessageBox::NoButton;
+        shown.defaultButton = enterButton(box);
         shown.title = box->windowTitle();
         QMessageBox::StandardButton press = QMessageBox::NoButton;
         if (!m_answers.isEmpty()) {
             press = m_answers.takeFirst();
             shown.scripted = true;
-        } else if (shown.buttons.testFlag(QMessageBox::Ok)) {
-            press = QMessageBox::Ok;
-        } else if (box->escapeButton()) {
-            press = box->standardButton(box->escapeButton());
         } else {
-            press = shown.defaultButton;
+            // Still answered, so that the step returns and the test can report.
+            if (shown.buttons.testFlag(QMessageBox::Ok))
+                press = QMessageBox::Ok;
+            else if (box->escapeButton())
+                press = box->standardButton(box->escapeButton());
+            else
+                press = shown.defaultButton;
+            const QByteArray message = "a message box appeared that no test step scripted: title \"" +
+                                       oneLine(shown.title) + "\", text \"" + oneLine(shown.text) + '"';
+            // Outside a test function there is no test to fail; the log must still say so.
+            if (QTest::currentTestFunction())
+                QTest::qFail(message.constData(), __FILE__, __LINE__);
+            else
+                qCritical("%s", message.constData());
         }
         shown.answer = press;
         m_shown.append(shown);
@@ -68,4 +136,20 @@ void MessageBoxHelper::poll() {
             box->done(press);
         }
     }
+}
+
+bool expectBox(const ShownBox &box, const QString &text, QMessageBox::Icon icon,
+               QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton,
+               const QString &title, const ExpectedBoxSource &source, const char *file, int line) {
+    const QByteArray name(source.box);
+    if (!QTest::qCompare(box.text, text, (name + ".text").constData(), source.text, file, line))
+        return false;
+    if (!QTest::qCompare(box.icon, icon, (name + ".icon").constData(), source.icon, file, line))
+        return false;
+    if (!QTest::qCompare(box.buttons, buttons, (name + ".buttons").constData(), source.buttons, file, line))
+        return false;
+    if (!QTest::qCompare(box.defaultButton, defaultButton, (name + ".defaultButton").constData(),
+                         source.defaultButton, file, line))
+        return false;
+    return QTest::qCompare(box.title, title, (name + ".title").constData(), source.title, file, line);
 }

@@ -264,8 +264,7 @@ void TestAddressBook::requiredFields() {
     if (updatePanel)
         AddressBookFixture::clickRow(w.lvNames, 0);
     fill(boxes, values);
-    if (message.isEmpty())
-        f.boxes.answer(QMessageBox::Yes);
+    f.boxes.answer(message.isEmpty() ? QMessageBox::Yes : QMessageBox::Ok);
     QTest::mouseClick(updatePanel ? w.cmdUpdate : w.cmdSave, Qt::LeftButton);
 
     QCOMPARE(f.boxes.count(), 1);
@@ -377,6 +376,7 @@ void TestAddressBook::nothingChosen() {
     // Fields typed into without a contact chosen tie to no row.
     fill(w.txtEdit, contactValues(QStringLiteral("Ann"), QStringLiteral("Lee"), QStringLiteral("Ottawa"),
                                   QStringLiteral("ON")));
+    f.boxes.answer(QMessageBox::Ok);
     QTest::mouseClick(remove ? w.cmdDelete : w.cmdUpdate, Qt::LeftButton);
 
     // Only the window's notice: the library was not asked to confirm anything.
@@ -505,8 +505,7 @@ void TestAddressBook::deleteContact() {
     frmAddressBook &w = f.open();
     AddressBookFixture::clickRow(w.lvNames, AddressBookFixture::rowOf(w.lvNames, QStringLiteral("A-1")));
     f.boxes.answer(confirm ? QMessageBox::Yes : QMessageBox::No);
-    if (confirm)
-        f.boxes.answer(QMessageBox::StandardButton(again));
+    f.boxes.answer(confirm ? QMessageBox::StandardButton(again) : QMessageBox::Ok);
     QTest::mouseClick(w.cmdDelete, Qt::LeftButton);
 
     // The library's confirmation first, then the window's message; no question of its own.
@@ -618,6 +617,7 @@ void TestAddressBook::failedSaveKeepsTyped() {
     const QStringList values = contactValues(QStringLiteral("Ann"), QStringLiteral("Lee"),
                                              QStringLiteral("Ottawa"), QStringLiteral("ON"));
     fill(w.txtBox, values);
+    f.boxes.answer({QMessageBox::Ok, QMessageBox::Ok});
     QTest::mouseClick(w.cmdSave, Qt::LeftButton);
 
     // The library's own failure message first, then the window's.
@@ -645,6 +645,7 @@ void TestAddressBook::failedUpdateKeepsTyped() {
     frmAddressBook &w = f.open();
     AddressBookFixture::clickRow(w.lvNames, 0);
     AddressBookFixture::type(w.txtEdit[0], QStringLiteral("Eva"));
+    f.boxes.answer({QMessageBox::Ok, QMessageBox::Ok});
     QTest::mouseClick(w.cmdUpdate, Qt::LeftButton);
 
     const ShownBox box = f.boxes.last();
@@ -672,6 +673,7 @@ void TestAddressBook::unreadableIdentifierRefusesSave() {
     QVERIFY(f.folder.exec(QStringLiteral("ALTER TABLE tblAddress RENAME TO tblMoved")));
     fill(w.txtBox, contactValues(QStringLiteral("Ann"), QStringLiteral("Lee"), QStringLiteral("Ottawa"),
                                  QStringLiteral("ON")));
+    f.boxes.answer({QMessageBox::Ok, QMessageBox::Ok});
     QTest::mouseClick(w.cmdSave, Qt::LeftButton);
 
     QCOMPARE(f.boxes.count(), 2);

@@ -87,6 +87,7 @@ void TestReportPrinting::noPrinterSavesPdf() {
     QVERIFY(f.seedInvoice("INV-3"));
     QVERIFY(f.seedNote("QDN-4", "Water the plants"));
     const int windows = shownWindows();
+    f.boxes.answer(QMessageBox::Ok);
     const bool out = invoice ? PrintInvoice(nullptr, identifier) : PrintNote(nullptr, identifier);
     QVERIFY(out);
     QCOMPARE(shownWindows(), windows);
@@ -141,6 +142,7 @@ void TestReportPrinting::failedPrintIsToldAndDataKept() {
     const QByteArray fileBefore = f.folder.readFile("home/home.qd");
     f.printers->defaultPrinter = QStringLiteral("Office_Laser");
     f.printers->fail = true;
+    f.boxes.answer(QMessageBox::Ok);
     QVERIFY(!PrintInvoice(nullptr, QStringLiteral("INV-3")));
     QCOMPARE(f.boxes.count(), 1);
     QCOMPARE(f.boxes.last().icon, QMessageBox::Critical);
@@ -158,6 +160,7 @@ void TestReportPrinting::pdfThatCannotBeWrittenIsTold() {
     QFile blocker(f.folder.filePath("printed"));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
+    f.boxes.answer(QMessageBox::Ok);
     QVERIFY(!PrintNote(nullptr, QStringLiteral("QDN-1")));
     QCOMPARE(f.boxes.count(), 1);
     QCOMPARE(f.boxes.last().icon, QMessageBox::Critical);
@@ -168,6 +171,7 @@ void TestReportPrinting::pdfThatCannotBeWrittenIsTold() {
 void TestReportPrinting::noteWithoutSelection() {
     ReportFixture f;
     f.printers->defaultPrinter = QStringLiteral("Office_Laser");
+    f.boxes.answer(QMessageBox::Ok);
     QVERIFY(!PrintNote(nullptr, QString()));
     QCOMPARE(f.boxes.count(), 1);
     QCOMPARE(f.boxes.last().text, QStringLiteral("Select a note to print! "));
@@ -199,6 +203,7 @@ void TestReportPrinting::unknownIdentifierPrintsNoDetail() {
         QVERIFY(f.seedOwner());
     QVERIFY(f.seedInvoice("INV-3"));
     QVERIFY(f.seedNote("QDN-4", "Water the plants"));
+    f.boxes.answer(QMessageBox::Ok);
     QVERIFY(invoice ? PrintInvoice(nullptr, identifier) : PrintNote(nullptr, identifier));
     const QString text = pdfText(f.folder.filePath("printed/" + identifier + ".pdf"));
     QVERIFY2(text.contains(QLatin1String("Sparkle & Shine Cleaning")), qPrintable(text));
@@ -213,6 +218,7 @@ void TestReportPrinting::longNoteWrapsInsideItsBox() {
     for (int i = 1; i <= 120; ++i)
         words << QStringLiteral("word%1").arg(i);
     QVERIFY(f.seedNote("QDN-9", words.join(' ')));
+    f.boxes.answer(QMessageBox::Ok);
     QVERIFY(PrintNote(nullptr, QStringLiteral("QDN-9")));
     const QList<PdfWord> found = pdfWords(f.folder.filePath("printed/QDN-9.pdf"));
     // The note's box in points (20 twips a point): left margin 400, top margin 500, the

@@ -4,6 +4,7 @@
 #include "controls/ListView.h"
 #include "controls/Twips.h"
 #include "startup/modGlobal.h"
+#include "tools/Find.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -14,6 +15,7 @@
 #include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace {
 
@@ -140,6 +142,12 @@ frmAddressBook::frmAddressBook(QWidget *parent) : QWidget(parent, Qt::Window) {
         txtBox[std::size_t(i)]->installEventFilter(this);
         txtEdit[std::size_t(i)]->installEventFilter(this);
     }
+    // Ctrl+F finds a contact in the list, choosing it as a click would.
+    auto *find = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
+    find->setObjectName(QStringLiteral("findShortcut"));
+    connect(find, &QShortcut::activated, this, [this] {
+        tools::OpenFind(this, [this] { return tools::FindScope{lvNames, [this] { lvNames_Click(); }}; });
+    });
     connect(cmdSave, &QPushButton::clicked, this, &frmAddressBook::cmdSave_Click);
     connect(cmdClear, &QPushButton::clicked, this, &frmAddressBook::cmdClear_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmAddressBook::cmdExit_Click);

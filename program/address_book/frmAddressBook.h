@@ -71,6 +71,8 @@ public:
     // ---- Procedures ----
     // Appends every stored contact to lvNames; callers empty the list first.
     void LoadAddressList();
+    // Empties lvNames and fills it again from the library.
+    void RefillList();
     // "A-" and the next number; empty when the library's answer could not be read.
     QString NewAddressID();
     // The four required fields of each panel; the first one missing is refused.
@@ -87,8 +89,6 @@ private:
     bool ValidateEntry(const std::array<QLineEdit *, FieldCount> &boxes);
     // The 13-slot record array from one panel's fields, with the full name.
     QStringList RecordValues(const std::array<QLineEdit *, FieldCount> &boxes) const;
-    // Empties lvNames and fills it again from the library.
-    void RefillList();
     // Lets go of the shared list row when it is one of this window's rows.
     void ForgetSharedRow();
 };

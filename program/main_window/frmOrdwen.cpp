@@ -82,6 +82,20 @@ void frmOrdwen::BuildMenus() {
     mnuFileExit = mnuFile->addAction(QStringLiteral("eXit"));
     mnuFileExit->setObjectName(QStringLiteral("mnuFileExit"));
 
+    mnuTools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    mnuTools->setObjectName(QStringLiteral("mnuTools"));
+    mnuToolsFind = mnuTools->addAction(QStringLiteral("&Find..."));
+    mnuToolsFind->setObjectName(QStringLiteral("mnuToolsFind"));
+    mnuToolsFind->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    mnuTools->addSeparator()->setObjectName(QStringLiteral("T0"));
+    mnuToolsExport = mnuTools->addAction(QStringLiteral("&Export to CSV..."));
+    mnuToolsExport->setObjectName(QStringLiteral("mnuToolsExport"));
+    mnuToolsPreviewInvoice = mnuTools->addAction(QStringLiteral("&Preview Chosen Invoice"));
+    mnuToolsPreviewInvoice->setObjectName(QStringLiteral("mnuToolsPreviewInvoice"));
+    mnuTools->addSeparator()->setObjectName(QStringLiteral("T1"));
+    mnuToolsRestore = mnuTools->addAction(QStringLiteral("&Restore a Safety Copy..."));
+    mnuToolsRestore->setObjectName(QStringLiteral("mnuToolsRestore"));
+
     mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     mnuHelpShowHelp = mnuHelp->addAction(QStringLiteral("Brisola Help"));
@@ -93,6 +107,10 @@ void frmOrdwen::BuildMenus() {
     connect(mnuFileAddAddress, &QAction::triggered, this, &frmOrdwen::mnuFileAddAddress_Click);
     connect(mnuFileUpdateProfile, &QAction::triggered, this, &frmOrdwen::mnuFileUpdateProfile_Click);
     connect(mnuFileExit, &QAction::triggered, this, &frmOrdwen::mnuFileExit_Click);
+    connect(mnuToolsFind, &QAction::triggered, this, &frmOrdwen::mnuToolsFind_Click);
+    connect(mnuToolsExport, &QAction::triggered, this, &frmOrdwen::mnuToolsExport_Click);
+    connect(mnuToolsPreviewInvoice, &QAction::triggered, this, &frmOrdwen::mnuToolsPreviewInvoice_Click);
+    connect(mnuToolsRestore, &QAction::triggered, this, &frmOrdwen::mnuToolsRestore_Click);
     connect(mnuHelpShowHelp, &QAction::triggered, this, &frmOrdwen::mnuHelpShowHelp_Click);
     connect(mnuAbout, &QAction::triggered, this, &frmOrdwen::mnuAbout_Click);
 }

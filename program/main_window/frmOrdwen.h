@@ -7,6 +7,7 @@
 //   billing.cpp        the Billing tab and the invoice panel of the Utilities tab
 //   notes.cpp          the Clipboard tab
 //   report_buttons.cpp printing an invoice
+//   tools_menu.cpp     the Tools menu: find, export, invoice preview, restoring a safety copy
 #pragma once
 
 #include <QMainWindow>
@@ -52,6 +53,11 @@ public:
     QAction *mnuFileAddAddress = nullptr;
     QAction *mnuFileUpdateProfile = nullptr;
     QAction *mnuFileExit = nullptr;
+    QMenu *mnuTools = nullptr;
+    QAction *mnuToolsFind = nullptr; // Ctrl+F
+    QAction *mnuToolsExport = nullptr;
+    QAction *mnuToolsPreviewInvoice = nullptr;
+    QAction *mnuToolsRestore = nullptr;
     QMenu *mnuHelp = nullptr;
     QAction *mnuHelpShowHelp = nullptr;
     QAction *mnuAbout = nullptr;
@@ -125,6 +131,15 @@ public:
     void mnuFileExit_Click();
     void mnuHelpShowHelp_Click();
     void mnuAbout_Click();
+    // Finds in the list of the tab in front, choosing the row found as a click would.
+    void mnuToolsFind_Click();
+    void mnuToolsExport_Click();
+    // Previews the invoice chosen on the Utilities tab.
+    void mnuToolsPreviewInvoice_Click();
+    void mnuToolsRestore_Click();
+    // After a safety copy was restored: nothing chosen any more, every list (and the
+    // address book's, when it is open) filled again, the business names read again.
+    void RefillAfterRestore();
 
     // ---- Lists ----
     void LoadClientList();

@@ -4,6 +4,7 @@
 #include "owner_profile/frmAddOwner.h"
 #include "startup/frmSplash.h"
 #include "startup/modGlobal.h"
+#include "tools/SafetyCopies.h"
 
 #include <QApplication>
 #include <QCryptographicHash>
@@ -84,6 +85,16 @@ std::optional<MainError> findDatabase() {
         QStringLiteral(" ERROR - DATABASE NOT FOUND"));
     modGlobal::SetExitStatus(1);
     modGlobal::CloseAll();
+    return std::nullopt;
+}
+
+// The day's safety copy of the records, made before anything reads or writes them. A copy
+// that cannot be written is noted in error.log and start-up goes on: the records themselves
+// are untouched, and the user can work as on any other day.
+std::optional<MainError> makeSafetyCopy() {
+    const tools::DailyCopyResult copy = tools::MakeDailyCopy(QDate::currentDate());
+    if (copy.outcome == tools::DailyCopyOutcome::Failed)
+        WriteMainErrorLog(copy.failure.number, tools::DailyCopyFailureText(copy));
     return std::nullopt;
 }
 
@@ -266,6 +277,7 @@ void Main() {
 
     const Step steps[] = {
         findDatabase,
+        makeSafetyCopy,
         loadMainWindow,
         checkDatabaseReadable,
         [] {

@@ -1,0 +1,76 @@
+// The Tools menu of the main window: find in the list of the tab in front, export of the
+// records to CSV, the preview of the chosen invoice, and the restore of a safety copy.
+#include "frmOrdwen.h"
+
+#include "address_book/frmAddressBook.h"
+#include "controls/ListView.h"
+#include "controls/Messages.h"
+#include "startup/modGlobal.h"
+#include "tools/CsvExport.h"
+#include "tools/Find.h"
+#include "tools/frmRestore.h"
+
+#include <QLabel>
+#include <QTabWidget>
+
+void frmOrdwen::mnuToolsFind_Click() {
+    tools::OpenFind(this, [this]() -> tools::FindScope {
+        switch (tabMain->currentIndex()) {
+        case 1:
+            return {lvClients, [this] { lvClients_Click(); }};
+        case 2:
+            return {lvBilling, [this] { lvBilling_Click(); }};
+        case 3:
+            return {lvInvoices, [this] { lvInvoices_Click(); }};
+        case 4:
+            return {lvNotes, [this] { lvNotes_Click(); }};
+        default:
+            return {};
+        }
+    });
+}
+
+void frmOrdwen::mnuToolsExport_Click() {
+    tools::ExportRecords(this);
+}
+
+void frmOrdwen::mnuToolsRestore_Click() {
+    tools::frmRestore window(this, [this] { RefillAfterRestore(); });
+    window.Form_Load();
+    window.exec();
+}
+
+void frmOrdwen::RefillAfterRestore() {
+    // A record chosen before the restore may be another one, or none, in the restored
+    // records: an update or delete must not reach it.
+    cmdClearEdit_Click();
+    cmdClearBilling_Click();
+    cmdClearInvoice_Click();
+    cmdClearNote_Click();
+    RefillClientLists();
+    lvInvoices->clear();
+    LoadInvoiceList();
+    RefillNotesList();
+    if (m_addressBook) {
+        m_addressBook->cmdCancel_Click();
+        m_addressBook->RefillList();
+    }
+    // The printed invoices head with the business profile of the restored records.
+    if (modGlobal::objHouse) {
+        if (const ordwen::RecordsetPtr owner = modGlobal::objHouse->LoadOwner(); owner && !owner->isEOF()) {
+            owner->MoveFirst();
+            modGlobal::strOwnerName = modGlobal::FullName(owner->Text(QStringLiteral("FName")),
+                                                          owner->Text(QStringLiteral("LName")));
+            modGlobal::strCompany = owner->Text(QStringLiteral("Company"));
+        }
+    }
+    modGlobal::SetDefaultPointer();
+}
+
+void frmOrdwen::mnuToolsPreviewInvoice_Click() {
+    const QString invoiceID = lblInvoice[0]->text();
+    if (invoiceID.isEmpty()) {
+        messages::ChooseFirst(this, QStringLiteral("Select an invoice to preview! "));
+        return;
+    }
+}

@@ -58,6 +58,7 @@ frmOrdwen::frmOrdwen(QWidget *parent) : QMainWindow(parent) {
 
     SetupLists();
     ConnectClientEntry();
+    ConnectReportButtons();
 
     // A fixed window, as laid out.
     layout()->setSizeConstraint(QLayout::SetFixedSize);

@@ -4,7 +4,7 @@
 //   layout_*.cpp       the controls of each tab
 //   lists.cpp          filling the four lists, choosing a client, header clicks
 //   client_entry.cpp   adding, updating and deleting clients
-//   report_buttons.cpp printing an invoice
+//   report_buttons.cpp the four report buttons of the Utilities tab, printing an invoice
 #pragma once
 
 #include <QMainWindow>
@@ -27,6 +27,10 @@ class QPushButton;
 class QRadioButton;
 class QTabWidget;
 class QTextEdit;
+
+namespace reports {
+enum class ListReport;
+}
 
 class frmOrdwen : public QMainWindow {
     Q_OBJECT
@@ -153,6 +157,13 @@ public:
     bool ValidateEditClient();
 
     // ---- Reports ----
+    // Each list button checks that there is something to list ("No Address records were
+    // found! ", "No Client records were found! "), then opens its report in a preview window
+    // of its own, replacing that report's earlier preview.
+    void cmdAddressList_Click();
+    void cmdClientList_Click();
+    void cmdClientDataSheet_Click();
+    void cmdClientsByType_Click();
     // Prints the stored invoice straight to the default printer, without a dialog (with no
     // printer: to printed/<invoiceID>.pdf, telling the user where). True when the pages
     // went out. Stored data is never changed by it.
@@ -170,6 +181,9 @@ private:
     QWidget *BuildUtilitiesTab();
     QWidget *BuildClipboardTab();
     void ConnectClientEntry();
+    void ConnectReportButtons();
+    // The list-report procedure the four report buttons share.
+    void ShowListReport(reports::ListReport report);
     void SetupLists();
 
     void LoadClients(ListView *list);

@@ -88,6 +88,7 @@ void ReportPageView::UpdateScrollBars() {
 void ReportPageView::resizeEvent(QResizeEvent *event) {
     QAbstractScrollArea::resizeEvent(event);
     UpdateScrollBars();
+    emit Resized();
 }
 
 void ReportPageView::scrollContentsBy(int, int) {
@@ -130,6 +131,8 @@ frmReportPreview::frmReportPreview(PageModel model, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(m_model.ReportLayout().caption);
     setWindowIcon(QIcon(modGlobal::AppPath(QStringLiteral("images/autorun.ico"))));
+    // The shared connection slot marks that a report is open; nothing opens it.
+    modGlobal::conShared = std::make_shared<ordwen::Connection>();
 
     m_view = new ReportPageView(m_model, this);
     setCentralWidget(m_view);
@@ -191,6 +194,11 @@ frmReportPreview::frmReportPreview(PageModel model, QWidget *parent)
     });
     connect(m_view, &ReportPageView::CurrentPageChanged, this, &frmReportPreview::PageShown);
     connect(cboZoom, &QComboBox::currentIndexChanged, this, &frmReportPreview::cboZoom_Change);
+    // A zoom that fits the window follows its size.
+    connect(m_view, &ReportPageView::Resized, this, [this] {
+        if (cboZoom->currentIndex() == FitWidth || cboZoom->currentIndex() == WholePage)
+            cboZoom_Change(cboZoom->currentIndex());
+    });
     connect(cmdPrint, &QAction::triggered, this, &frmReportPreview::cmdPrint_Click);
     connect(cmdSavePdf, &QAction::triggered, this, &frmReportPreview::cmdSavePdf_Click);
     connect(cmdClose, &QAction::triggered, this, &frmReportPreview::close);
@@ -203,7 +211,9 @@ frmReportPreview::frmReportPreview(PageModel model, QWidget *parent)
     PageShown(0);
 }
 
-frmReportPreview::~frmReportPreview() = default;
+frmReportPreview::~frmReportPreview() {
+    modGlobal::conShared.reset();
+}
 
 void frmReportPreview::PageShown(int page) {
     const QSignalBlocker block(txtPage);

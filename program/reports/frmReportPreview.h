@@ -41,6 +41,7 @@ public:
 
 signals:
     void CurrentPageChanged(int page);
+    void Resized();
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -11,6 +11,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QToolBar>
@@ -90,6 +91,8 @@ private slots:
     void savedListsInOrder();
     void clientsByTypeOnePagePerType();
     void closingThePreviewWhileSaving();
+    void printsThePagesAsked_data();
+    void printsThePagesAsked();
 };
 
 void TestReportButtons::emptinessChecks_data() {
@@ -374,6 +377,46 @@ void TestReportButtons::closingThePreviewWhileSaving() {
     QTRY_VERIFY(!p);
     QCOMPARE(openPreviews().size(), 1);
     QCOMPARE(f.boxes.count(), 0);
+}
+
+void TestReportButtons::printsThePagesAsked_data() {
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<QList<int>>("pages");
+    QTest::newRow("all pages") << 0 << 0 << QList<int>{1, 2, 3, 4};
+    QTest::newRow("pages 2 to 3") << 2 << 3 << QList<int>{2, 3};
+    QTest::newRow("range past the end") << 4 << 9 << QList<int>{4};
+}
+
+void TestReportButtons::printsThePagesAsked() {
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(QList<int>, pages);
+    ButtonsFixture f;
+    for (int i = 1; i <= 4; ++i)
+        QVERIFY(f.seedClient(QStringLiteral("QD-%1").arg(i), "Home", QStringLiteral("C%1").arg(i), "Ottawa"));
+    f.open();
+    f.click("cmdClientDataSheet");
+    frmReportPreview *p = OpenPreview(ListReport::rptClient);
+    QVERIFY(p);
+    QVERIFY(modGlobal::conShared);
+    // A printer that writes a PDF stands for the one the print dialog chose.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString path = f.folder.filePath("printed.pdf");
+    printer.setOutputFileName(path);
+    if (from > 0) {
+        printer.setPrintRange(QPrinter::PageRange);
+        printer.setFromTo(from, to);
+    }
+    QVERIFY(p->PrintPages(printer));
+    const QStringList printed = pdfPages(path);
+    QCOMPARE(printed.size(), pages.size());
+    for (int i = 0; i < pages.size(); ++i) {
+        QVERIFY2(printed[i].simplified().contains(QStringLiteral("Page %1 of 4").arg(pages[i])),
+                 qPrintable(printed[i]));
+        QVERIFY(printed[i].contains(QStringLiteral("QD-%1").arg(pages[i])));
+    }
 }
 
 BRISOLA_TEST_MAIN(TestReportButtons)

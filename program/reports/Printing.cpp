@@ -29,7 +29,8 @@ public:
         QPrinter device(info, QPrinter::HighResolution);
         device.setDocName(jobName);
         device.setFullPage(true);
-        device.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF()));
+        device.setPageLayout(LetterFullPage());
+        device.setFullPage(true);
         if (!PaintPages(device, model, 0, model.PageCount() - 1))
             return false;
         return device.printerState() != QPrinter::Error && device.printerState() != QPrinter::Aborted;

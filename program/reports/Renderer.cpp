@@ -72,6 +72,14 @@ bool WrapsText(const PageItem &item) {
     return item.height >= 2 * metrics.height();
 }
 
+QPageLayout LetterFullPage() {
+    QPageLayout layout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF());
+    // A printer that cannot print to the paper's edge would otherwise refuse no margins, or
+    // move the origin in by its own margins and shift every element.
+    layout.setMode(QPageLayout::FullPageMode);
+    return layout;
+}
+
 void BeginTwips(QPainter &painter, const QPaintDevice &device) {
     painter.scale(device.logicalDpiX() / 1440.0, device.logicalDpiY() / 1440.0);
 }
@@ -138,7 +146,7 @@ bool SavePdf(const PageModel &model, const QString &path, const PageProgress &pr
     {
         QPdfWriter pdf(&file);
         pdf.setResolution(1440);
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF()));
+        pdf.setPageLayout(LetterFullPage());
         pdf.setTitle(model.ReportLayout().caption);
         pdf.setCreator(QStringLiteral("Brisola"));
         written = PaintPages(pdf, model, 0, model.PageCount() - 1, progress);

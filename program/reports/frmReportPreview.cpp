@@ -22,7 +22,9 @@
 #include <QStandardPaths>
 #include <QToolBar>
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace reports {
 
@@ -80,7 +82,11 @@ void ReportPageView::UpdateScrollBars() {
     // pages through with the page box).
     const int height = int(std::min<qint64>(total, std::numeric_limits<int>::max() / 2));
     verticalScrollBar()->setPageStep(viewport()->height());
-    verticalScrollBar()->setRange(0, std::max(0, height - viewport()->height()));
+    // The last page, too, can be scrolled to the top of the window.
+    const qint64 lastTop = qint64(std::max(m_model.PageCount() - 1, 0)) * (page.height() + Gap);
+    const int maximum = int(std::min<qint64>(std::max<qint64>(lastTop, height - viewport()->height()),
+                                             std::numeric_limits<int>::max() / 2));
+    verticalScrollBar()->setRange(0, std::max(0, maximum));
     horizontalScrollBar()->setPageStep(viewport()->width());
     horizontalScrollBar()->setRange(0, std::max(0, page.width() + 2 * Gap - viewport()->width()));
 }
@@ -183,6 +189,7 @@ frmReportPreview::frmReportPreview(PageModel model, QWidget *parent)
     cmdSavePdf->setShortcut(QKeySequence::Save);
     cmdClose = bar->addAction(QStringLiteral("&Close"));
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    cmdClose->setShortcut(Qt::Key_Escape);
 
     connect(cmdFirst, &QAction::triggered, this, [this] { m_view->ShowPage(0); });
     connect(cmdPrevious, &QAction::triggered, this, [this] { m_view->ShowPage(m_view->CurrentPage() - 1); });
@@ -257,8 +264,8 @@ bool frmReportPreview::OutputPages(QPagedPaintDevice &device, int first, int las
 }
 
 bool frmReportPreview::PrintPages(QPrinter &printer) {
+    // The paper the print dialog chose stays; the pages are placed from its corner.
     printer.setFullPage(true);
-    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF()));
     printer.setDocName(windowTitle());
     int first = 0;
     int last = m_model.PageCount() - 1;

@@ -91,6 +91,8 @@ private slots:
     void savedListsInOrder();
     void clientsByTypeOnePagePerType();
     void closingThePreviewWhileSaving();
+    void unreadableDatabaseIsTold_data();
+    void unreadableDatabaseIsTold();
     void printsThePagesAsked_data();
     void printsThePagesAsked();
 };
@@ -377,6 +379,30 @@ void TestReportButtons::closingThePreviewWhileSaving() {
     QTRY_VERIFY(!p);
     QCOMPARE(openPreviews().size(), 1);
     QCOMPARE(f.boxes.count(), 0);
+}
+
+void TestReportButtons::unreadableDatabaseIsTold_data() {
+    QTest::addColumn<QString>("button");
+    QTest::newRow("address list") << "cmdAddressList";
+    QTest::newRow("clients by type") << "cmdClientsByType";
+}
+
+void TestReportButtons::unreadableDatabaseIsTold() {
+    QFETCH(QString, button);
+    ButtonsFixture f;
+    QVERIFY(f.seedClient("QD-1", "Home", "Ann", "Ottawa"));
+    f.open();
+    // The file goes away while the program runs: neither check nor report can read it.
+    QVERIFY(QFile::remove(f.folder.databasePath()));
+    f.click(button);
+    QCOMPARE(f.boxes.count(), 1);
+    QCOMPARE(f.boxes.last().icon, QMessageBox::Critical);
+    QVERIFY2(f.boxes.last().text.startsWith(QLatin1String("The report could not read the database")),
+             qPrintable(f.boxes.last().text));
+    QVERIFY(!f.busyAtBox(0));
+    QVERIFY(openPreviews().isEmpty());
+    QVERIFY(!QFile::exists(f.folder.databasePath()));
+    QVERIFY(!QApplication::overrideCursor());
 }
 
 void TestReportButtons::printsThePagesAsked_data() {

@@ -297,6 +297,18 @@ void TestReportPrinting::pdfHasEveryPage() {
         QVERIFY(text.contains(QRegularExpression(QStringLiteral("Page\\s+%1\\s+of\\s+3").arg(page))));
         QVERIFY(text.contains(QLatin1String("Client Data Sheet")));
     }
+    // The pages are set in Arial or its metric twin, so that text fills its boxes as laid out.
+    QProcess fonts;
+    fonts.start(QStringLiteral("pdffonts"), {path});
+    QVERIFY(fonts.waitForFinished(60000));
+    const QStringList fontLines = QString::fromUtf8(fonts.readAllStandardOutput()).split('\n').mid(2);
+    QVERIFY(!fontLines.filter(QRegularExpression("\\S")).isEmpty());
+    for (const QString &line : fontLines) {
+        if (!line.trimmed().isEmpty())
+            QVERIFY2(line.startsWith(QLatin1String("LiberationSans")) ||
+                         line.startsWith(QLatin1String("Arial")),
+                     qPrintable(line));
+    }
     // A stopped write leaves the earlier file as it was.
     const QByteArray before = f.folder.readFile("sheets.pdf");
     QVERIFY(!SavePdf(model, path, [](int done) { return done < 2; }));

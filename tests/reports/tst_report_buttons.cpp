@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QToolBar>
@@ -91,6 +92,8 @@ private slots:
     void savedListsInOrder();
     void clientsByTypeOnePagePerType();
     void closingThePreviewWhileSaving();
+    void cancelStopsLongOutput_data();
+    void cancelStopsLongOutput();
     void unreadableDatabaseIsTold_data();
     void unreadableDatabaseIsTold();
     void printsThePagesAsked_data();
@@ -379,6 +382,55 @@ void TestReportButtons::closingThePreviewWhileSaving() {
     QTRY_VERIFY(!p);
     QCOMPARE(openPreviews().size(), 1);
     QCOMPARE(f.boxes.count(), 0);
+}
+
+void TestReportButtons::cancelStopsLongOutput_data() {
+    QTest::addColumn<bool>("print");
+    QTest::newRow("save as PDF") << false;
+    QTest::newRow("print") << true;
+}
+
+void TestReportButtons::cancelStopsLongOutput() {
+    QFETCH(bool, print);
+    ButtonsFixture f;
+    QVERIFY(f.folder.exec("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 40) "
+                          "INSERT INTO tblClients (ClientID, ClientType, Client) "
+                          "SELECT 'QD-' || i, 'Home', 'Client ' || i FROM n"));
+    f.open();
+    f.click("cmdClientDataSheet");
+    frmReportPreview *p = OpenPreview(ListReport::rptClient);
+    QVERIFY(p);
+    // Cancel pressed in the progress window once the output has begun.
+    int cancelled = 0;
+    std::function<void()> pressCancel = [&] {
+        if (auto *progress = p->findChild<QProgressDialog *>(QStringLiteral("dlgProgress"))) {
+            progress->cancel();
+            ++cancelled;
+            return;
+        }
+        QTimer::singleShot(0, pressCancel);
+    };
+    QTimer::singleShot(0, pressCancel);
+    const QString path = f.folder.filePath("stopped.pdf");
+    bool out = true;
+    if (print) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        out = p->PrintPages(printer);
+    } else {
+        out = p->SaveAsPdf(path);
+    }
+    QVERIFY(!out);
+    QCOMPARE(cancelled, 1);
+    QVERIFY(!p->Busy());
+    QCOMPARE(f.boxes.count(), 0); // a stop the user asked for is no failure
+    if (!print)
+        QVERIFY(!QFile::exists(path));
+    // The preview goes on working.
+    QVERIFY(p->isVisible());
+    QVERIFY(p->SaveAsPdf(path));
+    QCOMPARE(pdfPageCount(path), 40);
 }
 
 void TestReportButtons::unreadableDatabaseIsTold_data() {

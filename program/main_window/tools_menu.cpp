@@ -4,10 +4,10 @@
 
 #include "address_book/frmAddressBook.h"
 #include "controls/ListView.h"
-#include "controls/Messages.h"
 #include "startup/modGlobal.h"
 #include "tools/CsvExport.h"
 #include "tools/Find.h"
+#include "tools/InvoicePreview.h"
 #include "tools/frmRestore.h"
 
 #include <QLabel>
@@ -68,9 +68,5 @@ void frmOrdwen::RefillAfterRestore() {
 }
 
 void frmOrdwen::mnuToolsPreviewInvoice_Click() {
-    const QString invoiceID = lblInvoice[0]->text();
-    if (invoiceID.isEmpty()) {
-        messages::ChooseFirst(this, QStringLiteral("Select an invoice to preview! "));
-        return;
-    }
+    tools::PreviewInvoice(this, lblInvoice[0]->text());
 }

@@ -9,6 +9,8 @@
 
 #include <algorithm>
 
+#include <unistd.h>
+
 namespace tools {
 
 namespace {
@@ -44,6 +46,13 @@ std::optional<FileFailure> makeFolder() {
     return std::nullopt;
 }
 
+// The copy is written without the engine's syncing; it reaches the disk once, whole, before
+// it takes its name, so that a copy under its name survives a crash or power cut.
+bool syncToDisk(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadWrite) && ::fsync(file.handle()) == 0;
+}
+
 // Copies the records into a new file under a temporary name beside `target` and renames it
 // to `target` once whole, so that no half-written copy ever carries a copy's name.
 std::optional<FileFailure> writeNewCopy(const QString &target) {
@@ -52,6 +61,10 @@ std::optional<FileFailure> writeNewCopy(const QString &target) {
     if (auto failure = CopyDatabase(DatabaseFilePath(), partial, true, true)) {
         QFile::remove(partial);
         return failure;
+    }
+    if (!syncToDisk(partial)) {
+        QFile::remove(partial);
+        return accessFailure(QStringLiteral("cannot write the copy to the disk:"), partial);
     }
     if (!QFile::rename(partial, target)) {
         QFile::remove(partial);

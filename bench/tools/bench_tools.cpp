@@ -1,0 +1,199 @@
+// Builds a throw-away application folder with 10,000 clients and 50,000 invoices (and notes
+// and address entries), then times what the Tools add: the daily safety copy start-up makes
+// (the copy itself, and a later start the same day), listing the 30 kept copies with their
+// counts, and find in a 10,000-row client list filled as the main window fills it.
+//
+//   bench_tools [--clients N] [--invoices N] [--runs N]
+#include "controls/ListView.h"
+#include "main_window/client_columns.h"
+#include "startup/modGlobal.h"
+#include "tools/Find.h"
+#include "tools/SafetyCopies.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+bool createDatabase(const QString &file, int clients, int invoices) {
+    QFile schema(QStringLiteral(BRISOLA_SCHEMA_FILE));
+    if (!schema.open(QIODevice::ReadOnly))
+        return false;
+    bool ok = true;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bench"));
+        db.setDatabaseName(file);
+        ok = db.open();
+        QSqlQuery q(db);
+        for (const QString &statement : QString::fromUtf8(schema.readAll()).split(QLatin1Char(';'))) {
+            QString text;
+            for (const QString &line : statement.split(QLatin1Char('\n')))
+                if (!line.trimmed().startsWith(QLatin1String("--")))
+                    text += line + QLatin1Char('\n');
+            if (!text.trimmed().isEmpty() && !q.exec(text)) {
+                std::fprintf(stderr, "schema: %s\n", qPrintable(q.lastError().text()));
+                ok = false;
+            }
+        }
+        const QStringList types{"Apartment", "Church",     "Commercial", "Home",
+                                "Hospital",  "Restaurant", "Retail",     "Other"};
+        db.transaction();
+        q.prepare(QStringLiteral(
+            "INSERT INTO tblClients (ClientID, ClientType, Client, Add1, Add2, City, State, Zip, "
+            "Phone, Contact, BAdd1, BAdd2, BCity, BState, BZip, Schedule, Service, DayOfWeek, Fee, "
+            "FeeType, BSchedule, Pets, AddDate, Notes) VALUES (?, ?, ?, '12 Long Street Name', 'Unit 4', "
+            "'Springfield', 'ON', 'K1A 0B1', '613-555-0100', 'Pat Contact', '12 Long Street', 'Unit 4', "
+            "'Springfield', 'ON', 'K1A 0B1', 'Weekly', 'Home', 'Tuesday', ?, 'Job', 'Monthly', "
+            "'No', '2024-01-02 10:00:00', 'Key under the mat; the dog is friendly.')"));
+        for (int i = 1; i <= clients; ++i) {
+            q.addBindValue(QStringLiteral("QD-%1").arg(i));
+            q.addBindValue(types[i % types.size()]);
+            q.addBindValue(QStringLiteral("Client number %1").arg(i));
+            q.addBindValue(20.0 + i % 50);
+            ok = q.exec() && ok;
+        }
+        q.prepare(QStringLiteral(
+            "INSERT INTO tblInvoices (InvoiceID, ClientID, ServiceDate, Client, BAdd1, BAdd2, BCity, "
+            "BState, BZip, Hours, Rate, HourAmt, OtherCharges, OtherAmt, PastDue, ContractFee, TotalAmt, "
+            "DayOfWeek, Schedule, Service, FeeType, Pets, Notes, AddDate) VALUES (?, ?, ?, ?, "
+            "'12 Long Street', 'Unit 4', 'Springfield', 'ON', 'K1A 0B1', 2.5, 18, 45, 'Oven cleaning', "
+            "20, 0, 0, 65, 'Tuesday', 'Weekly', 'Home', 'Job', 'No', 'Back door', '2024-03-04 16:45:00')"));
+        for (int i = 1; i <= invoices; ++i) {
+            const int client = 1 + i % std::max(clients, 1);
+            q.addBindValue(QStringLiteral("INV-%1").arg(i));
+            q.addBindValue(QStringLiteral("QD-%1").arg(client));
+            q.addBindValue(QDate(2020, 1, 1).addDays(i % 1800).toString(Qt::ISODate));
+            q.addBindValue(QStringLiteral("Client number %1").arg(client));
+            ok = q.exec() && ok;
+        }
+        q.prepare(QStringLiteral("INSERT INTO tblNotes (NoteID, NoteText, AddDate) VALUES (?, ?, "
+                                 "'2024-03-01 10:00:00')"));
+        for (int i = 1; i <= 1000; ++i) {
+            q.addBindValue(QStringLiteral("QDN-%1").arg(i));
+            q.addBindValue(QStringLiteral("Call about the spring cleaning, number %1").arg(i));
+            ok = q.exec() && ok;
+        }
+        q.prepare(
+            QStringLiteral("INSERT INTO tblAddress (AddressID, FName, LName, FullName, Address, City, "
+                           "State, Zip, HPhone, Email, AddDate) VALUES (?, 'First', ?, ?, '1 Main St', "
+                           "'Town', 'ON', 'K1A 0B1', '555-0100', 'a@example.com', '2024-01-02 10:00:00')"));
+        for (int i = 1; i <= 1000; ++i) {
+            q.addBindValue(QStringLiteral("A-%1").arg(i));
+            q.addBindValue(QStringLiteral("Last%1").arg(i));
+            q.addBindValue(QStringLiteral("First Last%1").arg(i));
+            ok = q.exec() && ok;
+        }
+        ok = db.commit() && ok;
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("bench"));
+    return ok;
+}
+
+struct Timing {
+    double mean = 0, min = 0, max = 0;
+};
+
+Timing time(int runs, const std::function<void(int)> &step) {
+    QList<double> ms;
+    for (int run = 0; run < runs; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        step(run);
+        ms << timer.nsecsElapsed() / 1e6;
+    }
+    Timing t;
+    t.min = *std::min_element(ms.cbegin(), ms.cend());
+    t.max = *std::max_element(ms.cbegin(), ms.cend());
+    for (double m : ms)
+        t.mean += m / ms.size();
+    return t;
+}
+
+void report(const char *what, const Timing &t) {
+    std::printf("%-58s mean %8.2f ms   min %8.2f   max %8.2f\n", what, t.mean, t.min, t.max);
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    int clients = 10000, invoices = 50000, runs = 10;
+    const QStringList args = app.arguments();
+    for (int i = 1; i + 1 < args.size(); ++i) {
+        if (args[i] == QLatin1String("--clients"))
+            clients = args[++i].toInt();
+        else if (args[i] == QLatin1String("--invoices"))
+            invoices = args[++i].toInt();
+        else if (args[i] == QLatin1String("--runs"))
+            runs = std::max(1, args[++i].toInt());
+    }
+
+    QTemporaryDir folder;
+    QDir(folder.path()).mkpath(QStringLiteral("home"));
+    modGlobal::SetApplicationFolder(folder.path());
+    OrdwenSetApplicationFolder(QFile::encodeName(folder.path()).constData());
+    const QString database = tools::DatabaseFilePath();
+    if (!createDatabase(database, clients, invoices)) {
+        std::fprintf(stderr, "the database could not be made\n");
+        return 1;
+    }
+    std::printf("%d clients, %d invoices, 1000 notes, 1000 address entries: %.1f MiB\n", clients, invoices,
+                QFileInfo(database).size() / 1048576.0);
+
+    // A new day at each run, as at the first start of each day: the copy, its rename and the
+    // removal of the oldest beyond 30 (from the 31st run on).
+    const QDate first(2026, 1, 1);
+    bool allMade = true;
+    const Timing copy = time(std::max(runs, 35), [&](int run) {
+        allMade =
+            tools::MakeDailyCopy(first.addDays(run)).outcome == tools::DailyCopyOutcome::Made && allMade;
+    });
+    report("daily copy at the first start of a day", copy);
+    const QDate newest = first.addDays(std::max(runs, 35) - 1);
+    const Timing again = time(runs, [&](int) {
+        allMade = tools::MakeDailyCopy(newest).outcome == tools::DailyCopyOutcome::AlreadyMade && allMade;
+    });
+    report("a later start the same day (copy already made)", again);
+    std::printf("copies kept: %lld\n",
+                qlonglong(QDir(tools::SafetyCopyFolder()).entryList(QDir::Files).size()));
+
+    const Timing listing = time(3, [](int) { tools::ListSafetyCopies(); });
+    report("listing the 30 copies with their counts (restore window)", listing);
+
+    // Find in the client list, filled as the main window fills lvClients.
+    modGlobal::NewHouse();
+    ListView list;
+    list.SetColumns(client::ListColumns());
+    {
+        ordwen::RecordsetPtr rows = modGlobal::objHouse->LoadClients();
+        if (!rows)
+            return 1;
+        rows->MoveFirst();
+        FillList(&list, *rows, client::ListColumns());
+    }
+    list.setCurrentItem(list.topLevelItem(0));
+    const QString last = list.topLevelItem(list.topLevelItemCount() - 1)->text(2);
+    const Timing findLast = time(runs, [&](int) { tools::FindNextRow(&list, last); });
+    report("find: the text only in the last row", findLast);
+    const Timing findNone = time(runs, [&](int) { tools::FindNextRow(&list, QStringLiteral("zebra")); });
+    report("find: a text no row holds (every cell read)", findNone);
+
+    modGlobal::objHouse.reset();
+    modGlobal::SetApplicationFolder(QString());
+    OrdwenSetApplicationFolder(nullptr);
+    return allMade ? 0 : 1;
+}

@@ -183,6 +183,27 @@ private slots:
         QVERIFY(result.asidePath.isEmpty());
     }
 
+    void damagedRecordsAreRestoredAndKeptAside() {
+        // The records went bad after the copy was made: the reason to restore.
+        QVERIFY(tf->seed(300, 300, 0, 0));
+        QVERIFY(copyForDay(Today.addDays(-1)));
+        QByteArray damaged = fileBytes(tf->folder.databasePath());
+        damaged.replace(6 * 4096, 3000, QByteArray(3000, '\x33'));
+        QVERIFY(writeBytes(tf->folder.databasePath(), damaged));
+        QVERIFY(fileValue(tf->folder.databasePath(), QStringLiteral("PRAGMA integrity_check")).toString() !=
+                QStringLiteral("ok"));
+
+        const tools::RestoreResult result =
+            tools::RestoreSafetyCopy(tf->backupPath(ToolsFolder::dayName(Today.addDays(-1))), Moment);
+        QVERIFY2(result.restored, qPrintable(result.failure.description));
+        QCOMPARE(fileValue(tf->folder.databasePath(), QStringLiteral("PRAGMA integrity_check")).toString(),
+                 QStringLiteral("ok"));
+        QCOMPARE(fileCount(tf->folder.databasePath(), "tblClients"), 300);
+        // The damaged records are kept aside as they were, page for page.
+        QCOMPARE(fileBytes(result.asidePath).size(), damaged.size());
+        QCOMPARE(fileBytes(result.asidePath).mid(6 * 4096, 4096), damaged.mid(6 * 4096, 4096));
+    }
+
     void restoreThatCannotSetTheRecordsAsideChangesNothing() {
         QVERIFY(tf->seed(2, 0, 0, 0));
         QVERIFY(copyForDay(Today.addDays(-1)));

@@ -92,9 +92,14 @@ std::optional<MainError> findDatabase() {
 // that cannot be written is noted in error.log and start-up goes on: the records themselves
 // are untouched, and the user can work as on any other day.
 std::optional<MainError> makeSafetyCopy() {
-    const tools::DailyCopyResult copy = tools::MakeDailyCopy(QDate::currentDate());
-    if (copy.outcome == tools::DailyCopyOutcome::Failed)
-        WriteMainErrorLog(copy.failure.number, tools::DailyCopyFailureText(copy));
+    try {
+        const tools::DailyCopyResult copy = tools::MakeDailyCopy(QDate::currentDate());
+        if (copy.outcome == tools::DailyCopyOutcome::Failed)
+            WriteMainErrorLog(copy.failure.number, tools::DailyCopyFailureText(copy));
+    } catch (const std::exception &e) {
+        WriteMainErrorLog(errInternal, QStringLiteral("The safety copy was not written: ") +
+                                           QString::fromLocal8Bit(e.what()));
+    }
     return std::nullopt;
 }
 

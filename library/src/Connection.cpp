@@ -1,3 +1,5 @@
+#include "RowStore.h"
+
 #include <ordwen/ordwen.h>
 
 #include <QAtomicInteger>
@@ -8,6 +10,10 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QUrl>
+
+#include <sqlite3.h>
+
+#include <optional>
 
 namespace ordwen {
 
@@ -27,6 +33,86 @@ public:
         errorDescription = error.databaseText().isEmpty() ? error.text() : error.databaseText();
     }
     QSqlDatabase database() const { return QSqlDatabase::database(name, false); }
+
+    // Reads the rows of a query straight from the driver's SQLite connection into the
+    // recordset's compact form: no QVariant and no UTF-16 copy per value while reading, and
+    // values of the same kinds as the driver's own query gives. Nothing when the statement
+    // is not a query this path takes (no result columns, more than one statement, not
+    // accepted by SQLite, another driver): the caller then runs it through QSqlQuery, which
+    // reports any failure as it always has.
+    std::optional<RecordsetPtr> readRows(const QString &statement) {
+        const QVariant handle = database().driver()->handle();
+        if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+            return std::nullopt;
+        sqlite3 *db = *static_cast<sqlite3 *const *>(handle.constData());
+        if (!db)
+            return std::nullopt;
+
+        sqlite3_stmt *query = nullptr;
+        const void *tail = nullptr;
+        if (sqlite3_prepare16_v2(db, statement.constData(), int((statement.size() + 1) * sizeof(QChar)),
+                                 &query, &tail) != SQLITE_OK ||
+            !query) {
+            sqlite3_finalize(query);
+            return std::nullopt;
+        }
+        const int columns = sqlite3_column_count(query);
+        if (columns <= 0 || (tail && !QString(static_cast<const QChar *>(tail)).trimmed().isEmpty())) {
+            sqlite3_finalize(query);
+            return std::nullopt;
+        }
+
+        // Field names as the driver gives them: double quotes removed.
+        QStringList names;
+        names.reserve(columns);
+        for (int c = 0; c < columns; ++c)
+            names << QString(static_cast<const QChar *>(sqlite3_column_name16(query, c))).remove(u'"');
+
+        auto rows = std::make_shared<detail::RowStore>(columns);
+        int result = SQLITE_ROW;
+        bool fits = true;
+        while (fits && (result = sqlite3_step(query)) == SQLITE_ROW) {
+            for (int c = 0; c < columns && fits; ++c) {
+                switch (sqlite3_column_type(query, c)) {
+                case SQLITE_NULL:
+                    fits = rows->addNull();
+                    break;
+                case SQLITE_INTEGER:
+                    fits = rows->addInteger(sqlite3_column_int64(query, c));
+                    break;
+                case SQLITE_FLOAT:
+                    fits = rows->addReal(sqlite3_column_double(query, c));
+                    break;
+                case SQLITE_BLOB:
+                    fits = rows->addBlob(sqlite3_column_blob(query, c), sqlite3_column_bytes(query, c));
+                    break;
+                default: {
+                    const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(query, c));
+                    fits = rows->addText(text, sqlite3_column_bytes(query, c));
+                    break;
+                }
+                }
+            }
+        }
+        if (!fits) {
+            sqlite3_finalize(query);
+            errorNumber = SQLITE_TOOBIG;
+            errorDescription = QStringLiteral("string or blob too big");
+            return RecordsetPtr();
+        }
+        if (result != SQLITE_DONE) {
+            // A generic error carries its particular code once the statement is reset.
+            if (result == SQLITE_ERROR || result == SQLITE_CONSTRAINT)
+                result = sqlite3_reset(query);
+            errorNumber = result;
+            errorDescription = QString(static_cast<const QChar *>(sqlite3_errmsg16(db)));
+            sqlite3_finalize(query);
+            return RecordsetPtr();
+        }
+        sqlite3_finalize(query);
+        rows->squeeze();
+        return std::make_shared<Recordset>(std::move(names), std::move(rows));
+    }
 
     // Runs a transaction statement. QSqlDatabase::transaction(), commit() and rollback()
     // drop the engine's result code, and a refused commit (the file busy) must be reported
@@ -172,6 +258,8 @@ RecordsetPtr Connection::Execute(const QString &statement) {
         d->errorDescription = QStringLiteral("the connection is not open");
         return {};
     }
+    if (std::optional<RecordsetPtr> rows = d->readRows(statement))
+        return *rows;
     QSqlQuery query(d->database());
     query.setForwardOnly(true);
     if (!query.exec(statement)) {

@@ -7,6 +7,7 @@
 //
 //   brisola_bench [--sizes=1000,10000,30000] [--repetitions=N] [--output=FILE] [--no-memory]
 //                 [--benchmark_...]
+//   brisola_bench --make-database=FOLDER:CLIENTS   (an application folder to start brisola on)
 #include "Fixtures.h"
 #include "SqliteBaseline.h"
 
@@ -715,6 +716,20 @@ int main(int argc, char **argv) {
         const QString arg = QString::fromLocal8Bit(argv[i]);
         if (arg.startsWith(QStringLiteral("--peak-memory=")))
             return peakMemoryChild(arg.mid(14));
+        // --make-database=FOLDER:CLIENTS lays out FOLDER as an application folder with a
+        // generated database, for starting the program itself on it.
+        if (arg.startsWith(QStringLiteral("--make-database="))) {
+            const QString value = arg.mid(16);
+            const qsizetype colon = value.lastIndexOf(QLatin1Char(':'));
+            bool ok = false;
+            const int clients = colon > 0 ? value.mid(colon + 1).toInt(&ok) : 0;
+            if (!ok || clients < 0 || QFile::exists(value.left(colon) + QStringLiteral("/home/home.qd"))) {
+                std::fprintf(stderr,
+                             "brisola_bench: --make-database=FOLDER:CLIENTS, FOLDER without a database\n");
+                return 2;
+            }
+            return makeAppFolder(value.left(colon), FixtureSize::ForClients(clients)) ? 0 : 1;
+        }
     }
 
     std::optional<Options> options = parse(argc, argv);

@@ -73,22 +73,27 @@ public:
         bool fits = true;
         while (fits && (result = sqlite3_step(query)) == SQLITE_ROW) {
             for (int c = 0; c < columns && fits; ++c) {
-                switch (sqlite3_column_type(query, c)) {
+                // One call into the connection per value; the value's own accessors then
+                // need no lock. Only this thread uses the connection while the call runs.
+                sqlite3_value *value = sqlite3_column_value(query, c);
+                switch (sqlite3_value_type(value)) {
                 case SQLITE_NULL:
                     fits = rows->addNull();
                     break;
                 case SQLITE_INTEGER:
-                    fits = rows->addInteger(sqlite3_column_int64(query, c));
+                    fits = rows->addInteger(sqlite3_value_int64(value));
                     break;
                 case SQLITE_FLOAT:
-                    fits = rows->addReal(sqlite3_column_double(query, c));
+                    fits = rows->addReal(sqlite3_value_double(value));
                     break;
-                case SQLITE_BLOB:
-                    fits = rows->addBlob(sqlite3_column_blob(query, c), sqlite3_column_bytes(query, c));
+                case SQLITE_BLOB: {
+                    const void *blob = sqlite3_value_blob(value);
+                    fits = rows->addBlob(blob, sqlite3_value_bytes(value));
                     break;
+                }
                 default: {
-                    const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(query, c));
-                    fits = rows->addText(text, sqlite3_column_bytes(query, c));
+                    const auto *text = reinterpret_cast<const char *>(sqlite3_value_text(value));
+                    fits = rows->addText(text, sqlite3_value_bytes(value));
                     break;
                 }
                 }

@@ -25,7 +25,10 @@ bool RowStore::addBytes(Kind kind, const void *data, qsizetype size) {
     if (size > 0)
         std::memcpy(m_bytes + offset, data, std::size_t(size));
     m_size = offset + size;
-    m_cells.push_back(Cell{quint32(offset), pack(kind, size)});
+    if ((m_cellCount & (BlockSize - 1)) == 0)
+        m_blocks.push_back(std::make_unique_for_overwrite<Cell[]>(std::size_t(BlockSize)));
+    m_blocks.back()[std::size_t(m_cellCount & (BlockSize - 1))] = Cell{quint32(offset), pack(kind, size)};
+    ++m_cellCount;
     return true;
 }
 
@@ -36,11 +39,11 @@ void RowStore::squeeze() {
             m_capacity = m_size;
         }
     }
-    m_cells.shrink_to_fit();
 }
 
 QVariant RowStore::value(qsizetype row, int column) const {
-    const Cell cell = m_cells[std::size_t(row * m_columns + column)];
+    const qsizetype index = row * m_columns + column;
+    const Cell cell = m_blocks[std::size_t(index >> BlockBits)][std::size_t(index & (BlockSize - 1))];
     const char *bytes = m_bytes + cell.offset;
     const qsizetype size = cell.sizeAndKind & ((quint32(1) << SizeBits) - 1);
     switch (Kind(cell.sizeAndKind >> SizeBits)) {

@@ -8,6 +8,7 @@
 #include <QVariant>
 
 #include <cstdlib>
+#include <memory>
 #include <vector>
 
 namespace ordwen::detail {
@@ -23,7 +24,7 @@ public:
     RowStore &operator=(const RowStore &) = delete;
 
     int columnCount() const { return m_columns; }
-    qsizetype rowCount() const { return m_columns > 0 ? qsizetype(m_cells.size()) / m_columns : 0; }
+    qsizetype rowCount() const { return m_columns > 0 ? m_cellCount / m_columns : 0; }
 
     // Appending: the values of a row in column order, columnCount() of them per row. False
     // when the value does not fit (a single value of 512 MB or more, or 4 GB in all).
@@ -32,7 +33,7 @@ public:
     bool addReal(double value) { return addBytes(Real, &value, sizeof value); }
     bool addText(const char *utf8, qsizetype size) { return addBytes(Text, utf8, size); }
     bool addBlob(const void *data, qsizetype size) { return addBytes(Blob, data, size); }
-    // Gives back the spare room of the buffers once every row is in.
+    // Gives back the spare room of the byte buffer once every row is in.
     void squeeze();
 
     // Null as an invalid QVariant, an integer as qlonglong, a real as double, text as
@@ -45,6 +46,9 @@ private:
         quint32 sizeAndKind; // the size in the low 29 bits, the kind in the high 3
     };
     static constexpr quint32 SizeBits = 29;
+    // Cells live in blocks of a fixed size, so that a growing table never copies them.
+    static constexpr qsizetype BlockBits = 12;
+    static constexpr qsizetype BlockSize = qsizetype(1) << BlockBits;
     static constexpr quint32 pack(Kind kind, qsizetype size) {
         return (quint32(kind) << SizeBits) | quint32(size);
     }
@@ -56,7 +60,8 @@ private:
     char *m_bytes = nullptr;
     qsizetype m_size = 0;
     qsizetype m_capacity = 0;
-    std::vector<Cell> m_cells;
+    std::vector<std::unique_ptr<Cell[]>> m_blocks;
+    qsizetype m_cellCount = 0;
 };
 
 } // namespace ordwen::detail

@@ -51,6 +51,10 @@ public:
 
     void setCellText(int column, const QString &text) { m_text[column] = text; }
     void setCellValue(int column, int role, const QVariant &value) { m_values.append({column, role, value}); }
+    void setKey(const QString &key) {
+        m_key = key;
+        m_hasKey = true;
+    }
 
     QVariant data(int column, int role) const override {
         if (role == Qt::TextAlignmentRole) {
@@ -62,6 +66,8 @@ public:
                 if (column >= 0 && column < m_text.size())
                     return m_text.at(column);
             } else {
+                if (role == Qt::UserRole && column == 0 && m_hasKey)
+                    return m_key;
                 for (const Value &value : m_values) {
                     if (value.column == column && value.role == role)
                         return value.value;
@@ -84,6 +90,14 @@ public:
                 }
                 moveToItemValues();
             } else if (role != Qt::CheckStateRole && column >= 0 && column < m_text.size()) {
+                if (role == Qt::UserRole && column == 0) {
+                    m_hasKey = value.typeId() == QMetaType::QString;
+                    if (m_hasKey) {
+                        m_key = value.toString();
+                        emitDataChanged();
+                        return;
+                    }
+                }
                 auto same = std::find_if(m_values.begin(), m_values.end(), [&](const Value &v) {
                     return v.column == column && v.role == role;
                 });
@@ -132,21 +146,21 @@ private:
 
     const Key &key(int column) const {
         SortKeys &scope = sortKeys();
-        if (m_key.generation != scope.generation || m_key.column != column) {
-            m_key.generation = scope.generation;
-            m_key.column = column;
+        if (m_sortKey.generation != scope.generation || m_sortKey.column != column) {
+            m_sortKey.generation = scope.generation;
+            m_sortKey.column = column;
             const QVariant shown = data(column, Qt::DisplayRole);
             if (shown.typeId() != QMetaType::QString) {
-                m_key.kind = Key::NoText;
+                m_sortKey.kind = Key::NoText;
             } else if (shown.toString().isEmpty()) {
-                m_key.kind = Key::Empty;
+                m_sortKey.kind = Key::Empty;
             } else {
-                m_key.kind = Key::Collated;
-                m_key.slot = scope.keys.size();
+                m_sortKey.kind = Key::Collated;
+                m_sortKey.slot = scope.keys.size();
                 scope.keys.push_back(QCollator::defaultSortKey(shown.toString()));
             }
         }
-        return m_key;
+        return m_sortKey;
     }
 
     void moveToItemValues() {
@@ -157,23 +171,29 @@ private:
             QTreeWidgetItem::setData(c, Qt::DisplayRole, text.at(c));
         for (const Value &value : values)
             QTreeWidgetItem::setData(value.column, value.role, value.value);
+        if (std::exchange(m_hasKey, false))
+            QTreeWidgetItem::setData(0, Qt::UserRole, std::exchange(m_key, {}));
     }
 
     QList<QString> m_text;
     QList<Value> m_values;
+    QString m_key; // the row key, when it is text
+    bool m_hasKey = false;
     bool m_filled = false;
-    mutable Key m_key;
+    mutable Key m_sortKey;
 };
 
 // A cell is one line high whatever its text holds: a line break would make the row, and
 // with uniform row heights every row, two lines tall.
 QString oneLine(QString text) {
-    const QChar breaks[] = {QLatin1Char('\n'), QLatin1Char('\r')};
-    if (!text.contains(breaks[0]) && !text.contains(breaks[1]))
-        return text;
-    for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar *chars = text.constData();
+    const qsizetype size = text.size();
+    qsizetype first = 0;
+    while (first < size && chars[first] != QLatin1Char('\n') && chars[first] != QLatin1Char('\r'))
+        ++first;
+    for (qsizetype i = first; i < size; ++i) {
         const QChar c = text.at(i);
-        if (c == breaks[0] || c == breaks[1])
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r'))
             text[i] = QLatin1Char(' ');
     }
     return text;
@@ -328,7 +348,7 @@ void FillList(ListView *list, ordwen::Recordset &rs, std::span<const ListColumn>
                 key = value.toString();
             item->setCellText(int(c), text);
         }
-        item->setCellValue(0, Qt::UserRole, key);
+        item->setKey(key);
         rows.append(item);
     }
     const bool keepSorted = list->isSortingEnabled();

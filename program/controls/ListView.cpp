@@ -10,6 +10,8 @@
 #include <QKeyEvent>
 
 #include <algorithm>
+#include <memory>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -29,15 +31,65 @@ SortKeys &sortKeys() {
     return keys;
 }
 
+// The texts of a row's cells in one block: every text one after another and where each one
+// ends, instead of a string of its own per cell. Which cells hold no text at all (a null
+// string rather than an empty one) is kept for the first 64 columns.
+class RowTexts {
+public:
+    RowTexts() = default;
+    explicit RowTexts(std::span<const QString> texts) { assign(texts); }
+
+    int size() const { return m_count; }
+    QString at(int column) const {
+        if (column < 64 && (m_null >> column & 1u))
+            return QString();
+        const quint32 start = column > 0 ? m_ends[std::size_t(column - 1)] : 0;
+        return QString(m_chars.constData() + start, qsizetype(m_ends[std::size_t(column)] - start));
+    }
+    void set(int column, const QString &text) {
+        std::vector<QString> texts;
+        texts.reserve(std::size_t(m_count));
+        for (int c = 0; c < m_count; ++c)
+            texts.push_back(c == column ? text : at(c));
+        assign(texts);
+    }
+
+private:
+    void assign(std::span<const QString> texts) {
+        qsizetype total = 0;
+        for (const QString &text : texts)
+            total += text.size();
+        m_chars = QString(total, Qt::Uninitialized);
+        m_ends = std::make_unique_for_overwrite<quint32[]>(texts.size());
+        m_count = int(texts.size());
+        m_null = 0;
+        QChar *out = m_chars.data();
+        qsizetype end = 0;
+        for (std::size_t c = 0; c < texts.size(); ++c) {
+            const QString &text = texts[c];
+            std::copy(text.constBegin(), text.constEnd(), out + end);
+            end += text.size();
+            m_ends[c] = quint32(end);
+            if (c < 64 && text.isNull())
+                m_null |= quint64(1) << c;
+        }
+    }
+
+    QString m_chars;
+    std::unique_ptr<quint32[]> m_ends;
+    int m_count = 0;
+    quint64 m_null = 0;
+};
+
 // A row of a list view.
 //
 // Its cells take the alignment of their column from the header, so that the alignment is
 // kept once per column rather than once per cell.
 //
-// A row filled from a recordset keeps its cell texts as plain strings, and the few other
-// values it carries (the key, a stored value a cell cannot show) in a short list, rather
-// than as a list of item values per column: a quarter of the memory for a list of 50,000
-// rows, and no QVariant built while filling. Anything but text shown in a cell moves the
+// A row filled from a recordset keeps its cell texts in one block, and the few other values
+// it carries (the key, a stored value a cell cannot show) in a short list, rather than as a
+// list of item values per column: a fraction of the memory for a list of 50,000 rows, and
+// no QVariant built while filling. Anything but text shown in a cell moves the
 // row back to the ordinary storage.
 //
 // While a sort scope lives, rows compare by collation keys worked out once per row instead
@@ -47,13 +99,15 @@ SortKeys &sortKeys() {
 class ListItem : public QTreeWidgetItem {
 public:
     ListItem() = default;
-    explicit ListItem(int columns) : m_text(columns), m_filled(true) {}
+    explicit ListItem(std::span<const QString> texts) : m_text(texts), m_filled(true) {}
 
-    void setCellText(int column, const QString &text) { m_text[column] = text; }
     void setCellValue(int column, int role, const QVariant &value) { m_values.append({column, role, value}); }
+    // The row key; most often the first cell's text, which then is not kept twice.
     void setKey(const QString &key) {
-        m_key = key;
         m_hasKey = true;
+        m_keyIsFirstCell = m_text.size() > 0 && key == m_text.at(0) && key.isNull() == m_text.at(0).isNull();
+        if (!m_keyIsFirstCell)
+            m_key = key;
     }
 
     QVariant data(int column, int role) const override {
@@ -67,7 +121,7 @@ public:
                     return m_text.at(column);
             } else {
                 if (role == Qt::UserRole && column == 0 && m_hasKey)
-                    return m_key;
+                    return m_keyIsFirstCell ? m_text.at(0) : m_key;
                 for (const Value &value : m_values) {
                     if (value.column == column && value.role == role)
                         return value.value;
@@ -83,7 +137,8 @@ public:
                 if (column >= 0 && column < m_text.size() && value.typeId() == QMetaType::QString) {
                     const QString text = value.toString();
                     if (m_text.at(column) != text) {
-                        m_text[column] = text;
+                        keepKey();
+                        m_text.set(column, text);
                         emitDataChanged();
                     }
                     return;
@@ -92,6 +147,7 @@ public:
             } else if (role != Qt::CheckStateRole && column >= 0 && column < m_text.size()) {
                 if (role == Qt::UserRole && column == 0) {
                     m_hasKey = value.typeId() == QMetaType::QString;
+                    m_keyIsFirstCell = false;
                     if (m_hasKey) {
                         m_key = value.toString();
                         emitDataChanged();
@@ -163,9 +219,18 @@ private:
         return m_sortKey;
     }
 
+    // A key kept as the first cell's text stays what it is when that cell changes.
+    void keepKey() {
+        if (m_keyIsFirstCell) {
+            m_key = m_text.at(0);
+            m_keyIsFirstCell = false;
+        }
+    }
+
     void moveToItemValues() {
+        keepKey();
         m_filled = false;
-        const QList<QString> text = std::exchange(m_text, {});
+        const RowTexts text = std::exchange(m_text, {});
         const QList<Value> values = std::exchange(m_values, {});
         for (int c = 0; c < text.size(); ++c)
             QTreeWidgetItem::setData(c, Qt::DisplayRole, text.at(c));
@@ -175,10 +240,11 @@ private:
             QTreeWidgetItem::setData(0, Qt::UserRole, std::exchange(m_key, {}));
     }
 
-    QList<QString> m_text;
+    RowTexts m_text;
     QList<Value> m_values;
-    QString m_key; // the row key, when it is text
+    QString m_key; // the row key, when it is text and not the first cell's
     bool m_hasKey = false;
+    bool m_keyIsFirstCell = false;
     bool m_filled = false;
     mutable Key m_sortKey;
 };
@@ -323,9 +389,11 @@ void FillList(ListView *list, ordwen::Recordset &rs, std::span<const ListColumn>
     // Rows are made before they join the list, so that filling a cell tells no one.
     QList<QTreeWidgetItem *> rows;
     rows.reserve(rs.RecordCount());
+    std::vector<QString> texts(columns.size());
+    QList<std::pair<int, QVariant>> stored;
     for (; !rs.isEOF(); rs.MoveNext()) {
-        auto *item = new ListItem(int(columns.size()));
         QString key;
+        stored.clear();
         for (std::size_t c = 0; c < columns.size(); ++c) {
             QVariant value = fields[c] < 0 ? QVariant() : rs.Fields(fields[c]);
             QString text;
@@ -343,11 +411,14 @@ void FillList(ListView *list, ordwen::Recordset &rs, std::span<const ListColumn>
             // Keep what the cell cannot show (line breaks, every digit of an amount) for
             // reading the chosen row back.
             if (value.isValid() && (value.typeId() != QMetaType::QString || text != value.toString()))
-                item->setCellValue(int(c), ValueRole, value);
+                stored.append({int(c), value});
             if (c == 0)
                 key = value.toString();
-            item->setCellText(int(c), text);
+            texts[c] = std::move(text);
         }
+        auto *item = new ListItem(texts);
+        for (const auto &[column, value] : stored)
+            item->setCellValue(column, ValueRole, value);
         item->setKey(key);
         rows.append(item);
     }

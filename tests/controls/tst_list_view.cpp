@@ -169,6 +169,9 @@ private slots:
         QCOMPARE(second->text(2), QString());
         QCOMPARE(ListView::Value(second, 2), QVariant(QString()));
         QCOMPARE(third->text(1), QString());
+        // A Null field is no text at all; an empty field is empty text, as the control keeps them.
+        QVERIFY(second->text(1).isNull());
+        QVERIFY(!third->text(1).isNull());
         // Cells take their column's alignment.
         QCOMPARE(first->data(2, Qt::TextAlignmentRole), list.headerItem()->data(2, Qt::TextAlignmentRole));
         // Past the last column there is nothing.
@@ -179,6 +182,12 @@ private slots:
         QCOMPARE(first->text(1), QStringLiteral("Ring twice"));
         QCOMPARE(first->text(0), QStringLiteral("QD-7"));
         QCOMPARE(ListView::Key(first), QStringLiteral("QD-7"));
+
+        // The key stays the record's identifier when the first cell's text changes.
+        list.SetCell(third, 0, QStringLiteral("changed"));
+        QCOMPARE(third->text(0), QStringLiteral("changed"));
+        QCOMPARE(ListView::Key(third), QStringLiteral("QD-9"));
+        QCOMPARE(third->text(3), modGlobal::DateText(QStringLiteral("2024-04-30"), false));
 
         // A cell given something other than text holds it, and the row keeps everything else.
         first->setData(2, Qt::DisplayRole, 42);

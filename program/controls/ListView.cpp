@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <memory>
@@ -31,9 +32,10 @@ SortKeys &sortKeys() {
     return keys;
 }
 
-// The texts of a row's cells in one block: every text one after another and where each one
-// ends, instead of a string of its own per cell. Which cells hold no text at all (a null
-// string rather than an empty one) is kept for the first 64 columns.
+// The texts of a row's cells in one block: every text one after another, then where each
+// one ends (two characters' room per cell), instead of a string of its own per cell. Which
+// cells hold no text at all (a null string rather than an empty one) is kept for the first
+// 64 columns.
 class RowTexts {
 public:
     RowTexts() = default;
@@ -43,8 +45,8 @@ public:
     QString at(int column) const {
         if (column < 64 && (m_null >> column & 1u))
             return QString();
-        const quint32 start = column > 0 ? m_ends[std::size_t(column - 1)] : 0;
-        return QString(m_chars.constData() + start, qsizetype(m_ends[std::size_t(column)] - start));
+        const quint32 start = column > 0 ? end(column - 1) : 0;
+        return QString(m_block.constData() + start, qsizetype(end(column) - start));
     }
     void set(int column, const QString &text) {
         std::vector<QString> texts;
@@ -55,28 +57,33 @@ public:
     }
 
 private:
+    quint32 end(int column) const {
+        const QChar *ends = m_block.constData() + (m_block.size() - 2 * m_count);
+        return quint32(ends[2 * column].unicode()) | quint32(ends[2 * column + 1].unicode()) << 16;
+    }
+
     void assign(std::span<const QString> texts) {
         qsizetype total = 0;
         for (const QString &text : texts)
             total += text.size();
-        m_chars = QString(total, Qt::Uninitialized);
-        m_ends = std::make_unique_for_overwrite<quint32[]>(texts.size());
         m_count = int(texts.size());
+        m_block = QString(total + 2 * m_count, Qt::Uninitialized);
         m_null = 0;
-        QChar *out = m_chars.data();
-        qsizetype end = 0;
+        QChar *out = m_block.data();
+        QChar *ends = out + total;
+        quint32 written = 0;
         for (std::size_t c = 0; c < texts.size(); ++c) {
             const QString &text = texts[c];
-            std::copy(text.constBegin(), text.constEnd(), out + end);
-            end += text.size();
-            m_ends[c] = quint32(end);
+            std::copy(text.constBegin(), text.constEnd(), out + written);
+            written += quint32(text.size());
+            ends[2 * c] = QChar(char16_t(written & 0xffffu));
+            ends[2 * c + 1] = QChar(char16_t(written >> 16));
             if (c < 64 && text.isNull())
                 m_null |= quint64(1) << c;
         }
     }
 
-    QString m_chars;
-    std::unique_ptr<quint32[]> m_ends;
+    QString m_block;
     int m_count = 0;
     quint64 m_null = 0;
 };
@@ -231,7 +238,7 @@ private:
         keepKey();
         m_filled = false;
         const RowTexts text = std::exchange(m_text, {});
-        const QList<Value> values = std::exchange(m_values, {});
+        const QVarLengthArray<Value, 1> values = std::exchange(m_values, {});
         for (int c = 0; c < text.size(); ++c)
             QTreeWidgetItem::setData(c, Qt::DisplayRole, text.at(c));
         for (const Value &value : values)
@@ -241,8 +248,8 @@ private:
     }
 
     RowTexts m_text;
-    QList<Value> m_values;
-    QString m_key; // the row key, when it is text and not the first cell's
+    QVarLengthArray<Value, 1> m_values; // most rows carry one: kept inside the row
+    QString m_key;                      // the row key, when it is text and not the first cell's
     bool m_hasKey = false;
     bool m_keyIsFirstCell = false;
     bool m_filled = false;

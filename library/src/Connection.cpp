@@ -41,6 +41,10 @@ public:
     // accepted by SQLite, another driver): the caller then runs it through QSqlQuery, which
     // reports any failure as it always has.
     std::optional<RecordsetPtr> readRows(const QString &statement) {
+        // Only a SELECT is worth preparing here: anything else goes straight to QSqlQuery
+        // rather than being parsed twice.
+        if (!QStringView(statement).trimmed().startsWith(u"SELECT", Qt::CaseInsensitive))
+            return std::nullopt;
         const QVariant handle = database().driver()->handle();
         if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
             return std::nullopt;

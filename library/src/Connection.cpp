@@ -5,13 +5,10 @@
 #include <QAtomicInteger>
 #include <QRegularExpression>
 #include <QSqlDatabase>
-#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QUrl>
-
-#include <sqlite3.h>
 
 #include <optional>
 
@@ -34,91 +31,66 @@ public:
     }
     QSqlDatabase database() const { return QSqlDatabase::database(name, false); }
 
-    // Reads the rows of a query straight from the driver's SQLite connection into the
-    // recordset's compact form: no QVariant and no UTF-16 copy per value while reading, and
-    // values of the same kinds as the driver's own query gives. Nothing when the statement
-    // is not a query this path takes (no result columns, more than one statement, not
-    // accepted by SQLite, another driver): the caller then runs it through QSqlQuery, which
-    // reports any failure as it always has.
+    // Reads the rows of a query into the recordset's compact form, forward only: each value
+    // is taken from the driver once and kept as its bytes, not as a QVariant per value. Nothing
+    // when the statement is not a SELECT: the caller runs it as any other statement.
     std::optional<RecordsetPtr> readRows(const QString &statement) {
-        // Only a SELECT is worth preparing here: anything else goes straight to QSqlQuery
-        // rather than being parsed twice.
         if (!QStringView(statement).trimmed().startsWith(u"SELECT", Qt::CaseInsensitive))
             return std::nullopt;
-        const QVariant handle = database().driver()->handle();
-        if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-            return std::nullopt;
-        sqlite3 *db = *static_cast<sqlite3 *const *>(handle.constData());
-        if (!db)
-            return std::nullopt;
-
-        sqlite3_stmt *query = nullptr;
-        const void *tail = nullptr;
-        if (sqlite3_prepare16_v2(db, statement.constData(), int((statement.size() + 1) * sizeof(QChar)),
-                                 &query, &tail) != SQLITE_OK ||
-            !query) {
-            sqlite3_finalize(query);
-            return std::nullopt;
+        QSqlQuery query(database());
+        query.setForwardOnly(true);
+        if (!query.exec(statement)) {
+            takeError(query.lastError());
+            return RecordsetPtr();
         }
-        const int columns = sqlite3_column_count(query);
-        if (columns <= 0 || (tail && !QString(static_cast<const QChar *>(tail)).trimmed().isEmpty())) {
-            sqlite3_finalize(query);
+        if (!query.isSelect())
             return std::nullopt;
-        }
-
-        // Field names as the driver gives them: double quotes removed.
+        const QSqlRecord record = query.record();
+        const int columns = record.count();
         QStringList names;
         names.reserve(columns);
         for (int c = 0; c < columns; ++c)
-            names << QString(static_cast<const QChar *>(sqlite3_column_name16(query, c))).remove(u'"');
+            names << record.fieldName(c);
 
         auto rows = std::make_shared<detail::RowStore>(columns);
-        int result = SQLITE_ROW;
         bool fits = true;
-        while (fits && (result = sqlite3_step(query)) == SQLITE_ROW) {
+        while (fits && query.next()) {
             for (int c = 0; c < columns && fits; ++c) {
-                // One call into the connection per value; the value's own accessors then
-                // need no lock. Only this thread uses the connection while the call runs.
-                sqlite3_value *value = sqlite3_column_value(query, c);
-                switch (sqlite3_value_type(value)) {
-                case SQLITE_NULL:
+                const QVariant value = query.value(c);
+                if (value.isNull()) {
                     fits = rows->addNull();
+                    continue;
+                }
+                switch (value.typeId()) {
+                case QMetaType::LongLong:
+                case QMetaType::Int:
+                case QMetaType::ULongLong:
+                case QMetaType::UInt:
+                    fits = rows->addInteger(value.toLongLong());
                     break;
-                case SQLITE_INTEGER:
-                    fits = rows->addInteger(sqlite3_value_int64(value));
+                case QMetaType::Double:
+                    fits = rows->addReal(value.toDouble());
                     break;
-                case SQLITE_FLOAT:
-                    fits = rows->addReal(sqlite3_value_double(value));
-                    break;
-                case SQLITE_BLOB: {
-                    const void *blob = sqlite3_value_blob(value);
-                    fits = rows->addBlob(blob, sqlite3_value_bytes(value));
+                case QMetaType::QByteArray: {
+                    const QByteArray blob = value.toByteArray();
+                    fits = rows->addBlob(blob.constData(), blob.size());
                     break;
                 }
-                default: {
-                    const auto *text = reinterpret_cast<const char *>(sqlite3_value_text(value));
-                    fits = rows->addText(text, sqlite3_value_bytes(value));
+                default:
+                    fits = rows->addText(value.toString());
                     break;
-                }
                 }
             }
         }
         if (!fits) {
-            sqlite3_finalize(query);
-            errorNumber = SQLITE_TOOBIG;
+            errorNumber = 18; // SQLITE_TOOBIG
             errorDescription = QStringLiteral("string or blob too big");
             return RecordsetPtr();
         }
-        if (result != SQLITE_DONE) {
-            // A generic error carries its particular code once the statement is reset.
-            if (result == SQLITE_ERROR || result == SQLITE_CONSTRAINT)
-                result = sqlite3_reset(query);
-            errorNumber = result;
-            errorDescription = QString(static_cast<const QChar *>(sqlite3_errmsg16(db)));
-            sqlite3_finalize(query);
+        if (query.lastError().isValid()) {
+            takeError(query.lastError());
             return RecordsetPtr();
         }
-        sqlite3_finalize(query);
         rows->squeeze();
         return std::make_shared<Recordset>(std::move(names), std::move(rows));
     }

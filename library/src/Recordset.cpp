@@ -57,8 +57,13 @@ QVariant RowStore::value(qsizetype row, int column) const {
         std::memcpy(&value, bytes, sizeof value);
         return QVariant(value);
     }
-    case Text:
-        return QVariant(QString::fromUtf8(bytes, size));
+    case Text: {
+        // Copied, not read in place: a blob before it may leave the text at an odd address.
+        QString text(size / qsizetype(sizeof(QChar)), Qt::Uninitialized);
+        if (size > 0)
+            std::memcpy(text.data(), bytes, std::size_t(size));
+        return QVariant(text);
+    }
     case Blob:
         return QVariant(QByteArray(bytes, size));
     case Null:

@@ -1,5 +1,5 @@
 // The rows of a recordset as they came from the database, kept compactly: every value's bytes
-// one after another in one buffer (text as the database's UTF-8), and per value only where it
+// one after another in one buffer (text as UTF-16 code units), and per value only where it
 // starts, its size and its kind. A value becomes a QVariant when it is read, so that a table
 // of 150,000 invoices costs tens of megabytes rather than hundreds, and columns nobody reads
 // are never converted.
@@ -31,7 +31,9 @@ public:
     bool addNull() { return addBytes(Null, nullptr, 0); }
     bool addInteger(qint64 value) { return addBytes(Integer, &value, sizeof value); }
     bool addReal(double value) { return addBytes(Real, &value, sizeof value); }
-    bool addText(const char *utf8, qsizetype size) { return addBytes(Text, utf8, size); }
+    bool addText(const QString &text) {
+        return addBytes(Text, text.constData(), text.size() * qsizetype(sizeof(QChar)));
+    }
     bool addBlob(const void *data, qsizetype size) { return addBytes(Blob, data, size); }
     // Gives back the spare room of the byte buffer once every row is in.
     void squeeze();

@@ -11,6 +11,7 @@ packages=(
   xvfb xauth
   ccache poppler-utils clang
   desktop-file-utils
+  libbenchmark-dev libsqlite3-dev
 )
 
 missing=()

@@ -1,13 +1,16 @@
+#include "RowStore.h"
+
 #include <ordwen/ordwen.h>
 
 #include <QAtomicInteger>
 #include <QRegularExpression>
 #include <QSqlDatabase>
-#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QUrl>
+
+#include <optional>
 
 namespace ordwen {
 
@@ -27,6 +30,70 @@ public:
         errorDescription = error.databaseText().isEmpty() ? error.text() : error.databaseText();
     }
     QSqlDatabase database() const { return QSqlDatabase::database(name, false); }
+
+    // Reads the rows of a query into the recordset's compact form, forward only: each value
+    // is taken from the driver once and kept as its bytes, not as a QVariant per value. Nothing
+    // when the statement is not a SELECT: the caller runs it as any other statement.
+    std::optional<RecordsetPtr> readRows(const QString &statement) {
+        if (!QStringView(statement).trimmed().startsWith(u"SELECT", Qt::CaseInsensitive))
+            return std::nullopt;
+        QSqlQuery query(database());
+        query.setForwardOnly(true);
+        if (!query.exec(statement)) {
+            takeError(query.lastError());
+            return RecordsetPtr();
+        }
+        if (!query.isSelect())
+            return std::nullopt;
+        const QSqlRecord record = query.record();
+        const int columns = record.count();
+        QStringList names;
+        names.reserve(columns);
+        for (int c = 0; c < columns; ++c)
+            names << record.fieldName(c);
+
+        auto rows = std::make_shared<detail::RowStore>(columns);
+        bool fits = true;
+        while (fits && query.next()) {
+            for (int c = 0; c < columns && fits; ++c) {
+                const QVariant value = query.value(c);
+                if (value.isNull()) {
+                    fits = rows->addNull();
+                    continue;
+                }
+                switch (value.typeId()) {
+                case QMetaType::LongLong:
+                case QMetaType::Int:
+                case QMetaType::ULongLong:
+                case QMetaType::UInt:
+                    fits = rows->addInteger(value.toLongLong());
+                    break;
+                case QMetaType::Double:
+                    fits = rows->addReal(value.toDouble());
+                    break;
+                case QMetaType::QByteArray: {
+                    const QByteArray blob = value.toByteArray();
+                    fits = rows->addBlob(blob.constData(), blob.size());
+                    break;
+                }
+                default:
+                    fits = rows->addText(value.toString());
+                    break;
+                }
+            }
+        }
+        if (!fits) {
+            errorNumber = 18; // SQLITE_TOOBIG
+            errorDescription = QStringLiteral("string or blob too big");
+            return RecordsetPtr();
+        }
+        if (query.lastError().isValid()) {
+            takeError(query.lastError());
+            return RecordsetPtr();
+        }
+        rows->squeeze();
+        return std::make_shared<Recordset>(std::move(names), std::move(rows));
+    }
 
     // Runs a transaction statement. QSqlDatabase::transaction(), commit() and rollback()
     // drop the engine's result code, and a refused commit (the file busy) must be reported
@@ -172,6 +239,8 @@ RecordsetPtr Connection::Execute(const QString &statement) {
         d->errorDescription = QStringLiteral("the connection is not open");
         return {};
     }
+    if (std::optional<RecordsetPtr> rows = d->readRows(statement))
+        return *rows;
     QSqlQuery query(d->database());
     query.setForwardOnly(true);
     if (!query.exec(statement)) {

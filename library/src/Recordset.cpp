@@ -1,9 +1,85 @@
+#include "RowStore.h"
+
 #include <ordwen/ordwen.h>
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
 
 namespace ordwen {
 
+namespace detail {
+
+bool RowStore::addBytes(Kind kind, const void *data, qsizetype size) {
+    const qsizetype offset = m_size;
+    if (size >= (qsizetype(1) << SizeBits) || offset + size > qsizetype(std::numeric_limits<quint32>::max()))
+        return false;
+    if (offset + size > m_capacity) {
+        const qsizetype capacity = std::max<qsizetype>({offset + size, m_capacity * 2, 4096});
+        char *bytes = static_cast<char *>(std::realloc(m_bytes, std::size_t(capacity)));
+        if (!bytes)
+            return false;
+        m_bytes = bytes;
+        m_capacity = capacity;
+    }
+    if (size > 0)
+        std::memcpy(m_bytes + offset, data, std::size_t(size));
+    m_size = offset + size;
+    if ((m_cellCount & (BlockSize - 1)) == 0)
+        m_blocks.push_back(std::make_unique_for_overwrite<Cell[]>(std::size_t(BlockSize)));
+    m_blocks.back()[std::size_t(m_cellCount & (BlockSize - 1))] = Cell{quint32(offset), pack(kind, size)};
+    ++m_cellCount;
+    return true;
+}
+
+void RowStore::squeeze() {
+    if (m_size > 0 && m_size < m_capacity) {
+        if (char *bytes = static_cast<char *>(std::realloc(m_bytes, std::size_t(m_size)))) {
+            m_bytes = bytes;
+            m_capacity = m_size;
+        }
+    }
+}
+
+QVariant RowStore::value(qsizetype row, int column) const {
+    const qsizetype index = row * m_columns + column;
+    const Cell cell = m_blocks[std::size_t(index >> BlockBits)][std::size_t(index & (BlockSize - 1))];
+    const char *bytes = m_bytes + cell.offset;
+    const qsizetype size = cell.sizeAndKind & ((quint32(1) << SizeBits) - 1);
+    switch (Kind(cell.sizeAndKind >> SizeBits)) {
+    case Integer: {
+        qint64 value;
+        std::memcpy(&value, bytes, sizeof value);
+        return QVariant(qlonglong(value));
+    }
+    case Real: {
+        double value;
+        std::memcpy(&value, bytes, sizeof value);
+        return QVariant(value);
+    }
+    case Text: {
+        // Copied, not read in place: a blob before it may leave the text at an odd address.
+        QString text(size / qsizetype(sizeof(QChar)), Qt::Uninitialized);
+        if (size > 0)
+            std::memcpy(text.data(), bytes, std::size_t(size));
+        return QVariant(text);
+    }
+    case Blob:
+        return QVariant(QByteArray(bytes, size));
+    case Null:
+        break;
+    }
+    return {};
+}
+
+} // namespace detail
+
 Recordset::Recordset(QStringList fieldNames, QList<QVariantList> rows)
-    : m_fieldNames(std::move(fieldNames)), m_rows(std::move(rows)) {}
+    : m_fieldNames(std::move(fieldNames)), m_rows(std::move(rows)), m_count(int(m_rows.size())) {}
+
+Recordset::Recordset(QStringList fieldNames, std::shared_ptr<const detail::RowStore> rows)
+    : m_fieldNames(std::move(fieldNames)), m_store(std::move(rows)),
+      m_count(m_store ? int(m_store->rowCount()) : 0) {}
 
 int Recordset::FieldIndex(const QString &name) const {
     for (int i = 0; i < m_fieldNames.size(); ++i) {
@@ -14,7 +90,7 @@ int Recordset::FieldIndex(const QString &name) const {
 }
 
 void Recordset::MoveNext() {
-    if (m_position < m_rows.size())
+    if (m_position < m_count)
         ++m_position;
 }
 
@@ -30,6 +106,8 @@ QVariant Recordset::Fields(const QString &name) const {
 QVariant Recordset::Fields(int index) const {
     if (!m_open || index < 0 || index >= m_fieldNames.size() || isBOF() || isEOF())
         return {};
+    if (m_store)
+        return index < m_store->columnCount() ? m_store->value(m_position, index) : QVariant();
     return m_rows.at(m_position).value(index);
 }
 
@@ -41,6 +119,8 @@ QString Recordset::Text(const QString &name) const {
 void Recordset::Close() {
     m_open = false;
     m_rows.clear();
+    m_store.reset();
+    m_count = 0;
     m_position = 0;
 }
 

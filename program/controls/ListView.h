@@ -30,6 +30,17 @@ class ListView : public QTreeWidget {
 public:
     explicit ListView(QWidget *parent = nullptr);
 
+    // While one lives, the rows of list views compare by collation keys worked out once per
+    // row and sort instead of collating two texts at every comparison; the order is the
+    // same. Sorting a list (header click, keeping itself sorted) opens one.
+    class SortScope {
+    public:
+        SortScope();
+        ~SortScope();
+        SortScope(const SortScope &) = delete;
+        SortScope &operator=(const SortScope &) = delete;
+    };
+
     // Row key: the record's identifier, kept in the first column's item data.
     static QString Key(const QTreeWidgetItem *item);
     // The stored value a cell shows, as the recordset gave it (line breaks and all); a

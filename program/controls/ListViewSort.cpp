@@ -1,5 +1,7 @@
 #include "controls/ListViewSort.h"
 
+#include "controls/ListView.h"
+
 #include "startup/modGlobal.h"
 
 #include <QHeaderView>
@@ -25,6 +27,7 @@ void detachHeaderSorting(QTreeWidget *list) {
 
 void Setup(QTreeWidget *list, bool keepSorted, int sortColumn, Qt::SortOrder direction) {
     list->setProperty(DirectionProperty, int(direction));
+    const ListView::SortScope keys;
     // The header's indicator is what a sorted QTreeWidget sorts new rows by.
     list->header()->setSortIndicator(sortColumn, direction);
     list->setSortingEnabled(keepSorted);
@@ -34,6 +37,7 @@ void Setup(QTreeWidget *list, bool keepSorted, int sortColumn, Qt::SortOrder dir
 }
 
 void KeepSorted(QTreeWidget *list) {
+    const ListView::SortScope keys;
     list->setSortingEnabled(true);
     detachHeaderSorting(list);
 }
@@ -51,7 +55,10 @@ void ColumnClick(QTreeWidget *list, int column) {
         Direction(list) == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
     list->setProperty(DirectionProperty, int(direction));
     list->setSortingEnabled(false);
-    list->sortItems(column, direction);
+    {
+        const ListView::SortScope keys;
+        list->sortItems(column, direction);
+    }
     detachHeaderSorting(list);
     modGlobal::SetDefaultPointer();
 }

@@ -20,6 +20,10 @@
 
 namespace ordwen {
 
+namespace detail {
+class RowStore;
+}
+
 // Class, interface and type-library identifiers: the contract between program and library.
 inline constexpr char CLSID_House[] = "{536FF5C7-CF17-43B4-838E-E2D93EEE2548}";
 inline constexpr char IID__House[] = "{17BB324A-EFD7-435A-9A5D-DE6A7E1DD57B}";
@@ -43,14 +47,16 @@ class ORDWEN_EXPORT Recordset {
 public:
     Recordset() = default;
     Recordset(QStringList fieldNames, QList<QVariantList> rows);
+    // The rows as the library reads them from the database (its own compact form).
+    Recordset(QStringList fieldNames, std::shared_ptr<const detail::RowStore> rows);
 
     int FieldCount() const { return m_fieldNames.size(); }
     QString FieldName(int index) const { return m_fieldNames.value(index); }
     int FieldIndex(const QString &name) const; // -1 when there is no such field
-    int RecordCount() const { return m_rows.size(); }
+    int RecordCount() const { return m_count; }
 
-    bool isBOF() const { return m_rows.isEmpty() || m_position < 0; }
-    bool isEOF() const { return m_rows.isEmpty() || m_position >= m_rows.size(); }
+    bool isBOF() const { return m_count == 0 || m_position < 0; }
+    bool isEOF() const { return m_count == 0 || m_position >= m_count; }
     void MoveFirst() { m_position = 0; }
     void MoveNext();
     void MovePrevious();
@@ -72,6 +78,8 @@ private:
     QList<QVariantList> m_rows;
     int m_position = 0;
     bool m_open = true;
+    std::shared_ptr<const detail::RowStore> m_store; // the rows when read from the database
+    int m_count = 0;                                 // rows in m_rows or m_store
 };
 
 using RecordsetPtr = std::shared_ptr<Recordset>;

@@ -1,0 +1,34 @@
+// The same reads and writes as the library's, done straight through the sqlite3 C API: the
+// speed of the database itself, against which each call of House is measured.
+#pragma once
+
+#include "Fixtures.h"
+
+#include <QString>
+
+#include <array>
+#include <vector>
+
+namespace bench::baseline {
+
+// One row as plain structs hold it: texts as QString (Null as a null QString), amounts as
+// double, the counter as an integer.
+template <int Texts, int Reals> struct PlainRow {
+    std::array<QString, Texts> text;
+    std::array<double, Reals> real{};
+    qint64 id = 0;
+};
+using ClientRow = PlainRow<23, 1>;
+using InvoiceRow = PlainRow<17, 7>;
+using NoteRow = PlainRow<3, 0>;
+using AddressRow = PlainRow<14, 0>;
+
+// Opens the file as the library does (read-write, never created, busy timeout), runs the
+// SELECT inside a transaction and copies every row. Empty on failure.
+template <typename Row> std::vector<Row> Read(const QString &database, const char *select);
+
+// One insert as the library makes it: open, begin, the statement, commit, close.
+bool AddClient(const QString &database, const ClientRecord &record);
+bool AddInvoice(const QString &database, const InvoiceRecord &record);
+
+} // namespace bench::baseline

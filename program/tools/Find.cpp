@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStringMatcher>
 #include <QTreeWidget>
 
 namespace tools {
@@ -20,9 +21,10 @@ constexpr int LabelWidth = 1000;
 constexpr int ButtonWidth = 1300;
 constexpr int ButtonHeight = 375;
 
-bool rowHolds(const QTreeWidgetItem *row, int columns, const QString &text) {
+// The text is prepared for searching once, not once per cell.
+bool rowHolds(const QTreeWidgetItem *row, int columns, const QStringMatcher &text) {
     for (int column = 0; column < columns; ++column) {
-        if (row->text(column).contains(text, Qt::CaseInsensitive))
+        if (text.indexIn(row->text(column)) >= 0)
             return true;
     }
     return false;
@@ -37,12 +39,13 @@ QTreeWidgetItem *FindNextRow(const QTreeWidget *list, const QString &text) {
     if (rows == 0)
         return nullptr;
     const int columns = list->columnCount();
+    const QStringMatcher matcher(text, Qt::CaseInsensitive);
     const int current = list->currentItem() ? list->indexOfTopLevelItem(list->currentItem()) : -1;
     // Round the list once from the row after the current one; the current row comes last.
     for (int step = 1; step <= rows; ++step) {
         const int index = (current + step) % rows;
         QTreeWidgetItem *row = list->topLevelItem(index);
-        if (rowHolds(row, columns, text))
+        if (rowHolds(row, columns, matcher))
             return row;
     }
     return nullptr;

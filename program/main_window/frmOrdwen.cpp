@@ -62,6 +62,7 @@ frmOrdwen::frmOrdwen(QWidget *parent) : QMainWindow(parent) {
     ConnectClientEntry();
     ConnectBilling();
     ConnectNotes();
+    ConnectReportButtons();
 
     // A fixed window, as laid out.
     layout()->setSizeConstraint(QLayout::SetFixedSize);

@@ -6,7 +6,7 @@
 //   client_entry.cpp   adding, updating and deleting clients
 //   billing.cpp        the Billing tab and the invoice panel of the Utilities tab
 //   notes.cpp          the Clipboard tab
-//   report_buttons.cpp printing an invoice
+//   report_buttons.cpp the four report buttons of the Utilities tab, printing an invoice
 #pragma once
 
 #include <QMainWindow>
@@ -32,6 +32,10 @@ class QPushButton;
 class QRadioButton;
 class QTabWidget;
 class QTextEdit;
+
+namespace reports {
+enum class ListReport;
+}
 
 class frmOrdwen : public QMainWindow {
     Q_OBJECT
@@ -158,6 +162,13 @@ public:
     bool ValidateEditClient();
 
     // ---- Reports ----
+    // Each list button checks that there is something to list ("No Address records were
+    // found! ", "No Client records were found! "), then opens its report in a preview window
+    // of its own, replacing that report's earlier preview.
+    void cmdAddressList_Click();
+    void cmdClientList_Click();
+    void cmdClientDataSheet_Click();
+    void cmdClientsByType_Click();
     // Prints the stored invoice straight to the default printer, without a dialog (with no
     // printer: to printed/<invoiceID>.pdf, telling the user where). True when the pages
     // went out. Stored data is never changed by it.
@@ -204,6 +215,9 @@ private:
     QStringList InvoiceValues(const QString &invoiceID) const;
     QList<float> InvoiceAmounts() const;
     void RefillNotesList();
+    void ConnectReportButtons();
+    // The list-report procedure the four report buttons share.
+    void ShowListReport(reports::ListReport report);
     void SetupLists();
 
     void LoadClients(ListView *list);

@@ -29,7 +29,8 @@ public:
         QPrinter device(info, QPrinter::HighResolution);
         device.setDocName(jobName);
         device.setFullPage(true);
-        device.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF()));
+        device.setPageLayout(LetterFullPage());
+        device.setFullPage(true);
         if (!PaintPages(device, model, 0, model.PageCount() - 1))
             return false;
         return device.printerState() != QPrinter::Error && device.printerState() != QPrinter::Aborted;
@@ -45,10 +46,13 @@ std::shared_ptr<PrintDestination> &destination() {
 bool printRecord(QWidget *parent, Command command, const Layout &layout, const QString &identifier,
                  const QString &what) {
     modGlobal::SetBusyPointer();
+    // The shared connection slot marks that a report is open; nothing opens it.
+    modGlobal::conShared = std::make_shared<ordwen::Connection>();
     DataReport &data = DataReport::Instance();
     if (data.IsOpen(command))
         data.Close(command);
     if (!data.Execute(command, identifier)) {
+        modGlobal::conShared.reset();
         modGlobal::SetDefaultPointer();
         modGlobal::ShowMessage(
             parent,
@@ -63,6 +67,7 @@ bool printRecord(QWidget *parent, Command command, const Layout &layout, const Q
     const PrintOutcome outcome = PrintToDefaultPrinter(parent, model, identifier, what);
     if (data.IsOpen(command))
         data.Close(command);
+    modGlobal::conShared.reset();
     modGlobal::SetDefaultPointer();
     return outcome != PrintOutcome::Failed;
 }

@@ -7,6 +7,9 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <QTextOption>
+
+#include <algorithm>
 
 #include <cmath>
 
@@ -17,21 +20,38 @@ namespace {
 // A rule as thick as one screen pixel.
 constexpr int RuleWidth = 15;
 
-int flagsFor(const PageItem &item) {
-    int flags = Qt::AlignTop;
+Qt::Alignment alignmentOf(const PageItem &item) {
     switch (item.align) {
-    case Align::Left:
-        flags |= Qt::AlignLeft;
-        break;
     case Align::Centre:
-        flags |= Qt::AlignHCenter;
-        break;
+        return Qt::AlignHCenter | Qt::AlignTop;
     case Align::Right:
-        flags |= Qt::AlignRight;
+        return Qt::AlignRight | Qt::AlignTop;
+    case Align::Left:
         break;
     }
-    flags |= WrapsText(item) ? Qt::TextWordWrap : Qt::TextSingleLine;
-    return flags;
+    return Qt::AlignLeft | Qt::AlignTop;
+}
+
+// A box taller than a line wraps at word boundaries, and inside a word too long for the
+// box; its line breaks stand. A one-line box shows its text on one line.
+void drawText(QPainter &painter, const PageItem &item) {
+    const QRect box(item.left, item.top, item.width, item.height);
+    if (!WrapsText(item)) {
+        QString text = item.text;
+        text.replace(QLatin1String("\r\n"), QLatin1String(" "));
+        text.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        // Text outside its box is cut off, as on the laid-out page.
+        painter.drawText(box, int(alignmentOf(item)) | Qt::TextSingleLine, text);
+        return;
+    }
+    QString text = item.text;
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QTextOption option(alignmentOf(item));
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    painter.save();
+    painter.setClipRect(box, Qt::IntersectClip);
+    painter.drawText(QRectF(box), text, option);
+    painter.restore();
 }
 
 } // namespace
@@ -50,6 +70,14 @@ bool WrapsText(const PageItem &item) {
         return false;
     const QFontMetrics metrics(ReportFont(item.bold, item.pointSize));
     return item.height >= 2 * metrics.height();
+}
+
+QPageLayout LetterFullPage() {
+    QPageLayout layout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF());
+    // A printer that cannot print to the paper's edge would otherwise refuse no margins, or
+    // move the origin in by its own margins and shift every element.
+    layout.setMode(QPageLayout::FullPageMode);
+    return layout;
 }
 
 void BeginTwips(QPainter &painter, const QPaintDevice &device) {
@@ -82,8 +110,7 @@ void PaintPage(QPainter &painter, const PageModel &model, int page) {
                 fontBold = item.bold;
                 fontSize = item.pointSize;
             }
-            // Text outside its box is cut off, as on the laid-out page.
-            painter.drawText(QRect(item.left, item.top, item.width, item.height), flagsFor(item), item.text);
+            drawText(painter, item);
             break;
         }
     }
@@ -119,7 +146,7 @@ bool SavePdf(const PageModel &model, const QString &path, const PageProgress &pr
     {
         QPdfWriter pdf(&file);
         pdf.setResolution(1440);
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF()));
+        pdf.setPageLayout(LetterFullPage());
         pdf.setTitle(model.ReportLayout().caption);
         pdf.setCreator(QStringLiteral("Brisola"));
         written = PaintPages(pdf, model, 0, model.PageCount() - 1, progress);

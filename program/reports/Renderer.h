@@ -9,6 +9,7 @@
 
 #include <functional>
 
+class QPageLayout;
 class QPainter;
 class QPagedPaintDevice;
 
@@ -27,6 +28,9 @@ void PaintPage(QPainter &painter, const PageModel &model, int page);
 
 // Sets the painter to draw in twips on a device whose origin is the paper's corner.
 void BeginTwips(QPainter &painter, const QPaintDevice &device);
+
+// Letter paper, portrait, the whole sheet to paint on: the layouts place their own margins.
+QPageLayout LetterFullPage();
 
 // Called after each page with the number of pages done; false stops the output.
 using PageProgress = std::function<bool(int done)>;

@@ -44,6 +44,7 @@ private slots:
     void noteWithoutSelection();
     void unknownIdentifierPrintsNoDetail_data();
     void unknownIdentifierPrintsNoDetail();
+    void longNoteWrapsInsideItsBox_data();
     void longNoteWrapsInsideItsBox();
     void fileNameFromIdentifier_data();
     void fileNameFromIdentifier();
@@ -212,12 +213,23 @@ void TestReportPrinting::unknownIdentifierPrintsNoDetail() {
     QVERIFY(!text.contains(QLatin1String("Water the plants")));
 }
 
-void TestReportPrinting::longNoteWrapsInsideItsBox() {
-    ReportFixture f;
+void TestReportPrinting::longNoteWrapsInsideItsBox_data() {
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<int>("minLines");
     QStringList words;
     for (int i = 1; i <= 120; ++i)
         words << QStringLiteral("word%1").arg(i);
-    QVERIFY(f.seedNote("QDN-9", words.join(' ')));
+    QTest::newRow("many words") << words.join(' ') << 3;
+    QTest::newRow("one word longer than the box")
+        << QStringLiteral("word") + QString(300, QLatin1Char('x')) << 2;
+    QTest::newRow("lines of its own") << QStringLiteral("word1\r\nword2\nword3\rword4") << 4;
+}
+
+void TestReportPrinting::longNoteWrapsInsideItsBox() {
+    QFETCH(QString, note);
+    QFETCH(int, minLines);
+    ReportFixture f;
+    QVERIFY(f.seedNote("QDN-9", note));
     f.boxes.answer(QMessageBox::Ok);
     QVERIFY(PrintNote(nullptr, QStringLiteral("QDN-9")));
     const QList<PdfWord> found = pdfWords(f.folder.filePath("printed/QDN-9.pdf"));
@@ -226,17 +238,20 @@ void TestReportPrinting::longNoteWrapsInsideItsBox() {
     const double left = (400 + 288) / 20.0, right = (400 + 288 + 10512) / 20.0;
     const double top = (500 + 1728 + 1296) / 20.0, bottom = (500 + 1728 + 1296 + 2160) / 20.0;
     QSet<int> lines;
-    int inBox = 0;
+    QString printed;
     for (const PdfWord &w : found) {
-        if (!w.text.startsWith(QLatin1String("word")))
+        if (w.yMin < top - 1 || w.yMin > bottom)
             continue;
-        ++inBox;
+        printed += w.text;
         QVERIFY2(w.xMin >= left - 1 && w.xMax <= right + 1, qPrintable(w.text));
-        QVERIFY2(w.yMin >= top - 1 && w.yMax <= bottom + 1, qPrintable(w.text));
+        QVERIFY2(w.yMax <= bottom + 1, qPrintable(w.text));
         lines.insert(int(w.yMin));
     }
-    QCOMPARE(inBox, 120); // every word shows: the note fits its box
-    QVERIFY2(lines.size() >= 3, qPrintable(QString::number(lines.size())));
+    // Every character shows (the note fits its box), and nothing else stands in it.
+    QString expected = note;
+    expected.remove(QLatin1Char('\r')).remove(QLatin1Char('\n')).remove(QLatin1Char(' '));
+    QCOMPARE(printed, expected);
+    QVERIFY2(lines.size() >= minLines, qPrintable(QString::number(lines.size())));
     // The ruled lines below stay free for handwriting: nothing stands below the box but the footer.
     for (const PdfWord &w : found) {
         if (w.yMin > bottom && w.yMin < (15840 - 1000 - 435) / 20.0)
@@ -287,6 +302,18 @@ void TestReportPrinting::pdfHasEveryPage() {
         QVERIFY2(text.contains(QStringLiteral("Client %1").arg(page)), qPrintable(text));
         QVERIFY(text.contains(QRegularExpression(QStringLiteral("Page\\s+%1\\s+of\\s+3").arg(page))));
         QVERIFY(text.contains(QLatin1String("Client Data Sheet")));
+    }
+    // The pages are set in Arial or its metric twin, so that text fills its boxes as laid out.
+    QProcess fonts;
+    fonts.start(QStringLiteral("pdffonts"), {path});
+    QVERIFY(fonts.waitForFinished(60000));
+    const QStringList fontLines = QString::fromUtf8(fonts.readAllStandardOutput()).split('\n').mid(2);
+    QVERIFY(!fontLines.filter(QRegularExpression("\\S")).isEmpty());
+    for (const QString &line : fontLines) {
+        if (!line.trimmed().isEmpty())
+            QVERIFY2(line.startsWith(QLatin1String("LiberationSans")) ||
+                         line.startsWith(QLatin1String("Arial")),
+                     qPrintable(line));
     }
     // A stopped write leaves the earlier file as it was.
     const QByteArray before = f.folder.readFile("sheets.pdf");

@@ -1,0 +1,92 @@
+#include "reports/Reports.h"
+
+#include "reports/Paginator.h"
+#include "reports/ReportLayout.h"
+#include "reports/frmReportPreview.h"
+#include "startup/modGlobal.h"
+
+#include <QPointer>
+
+#include <array>
+
+namespace reports {
+
+namespace {
+
+constexpr int ReportCount = 4;
+
+std::array<QPointer<frmReportPreview>, ReportCount> &previews() {
+    static std::array<QPointer<frmReportPreview>, ReportCount> windows;
+    return windows;
+}
+
+QPointer<frmReportPreview> &previewOf(ListReport report) {
+    return previews()[std::size_t(report)];
+}
+
+Layout layoutOf(ListReport report) {
+    switch (report) {
+    case ListReport::rptClientList:
+        return rptClientList();
+    case ListReport::rptClientType:
+        return rptClientType();
+    case ListReport::rptClient:
+        return rptClient();
+    case ListReport::rptAddress:
+        break;
+    }
+    return rptAddress();
+}
+
+} // namespace
+
+Command CommandOf(ListReport report) {
+    switch (report) {
+    case ListReport::rptClientList:
+    case ListReport::rptClient:
+        return Command::cmdClients;
+    case ListReport::rptClientType:
+        return Command::cmdClientByType_Grouping;
+    case ListReport::rptAddress:
+        break;
+    }
+    return Command::cmdAddress;
+}
+
+frmReportPreview *OpenPreview(ListReport report) {
+    return previewOf(report).data();
+}
+
+void UnloadReport(ListReport report) {
+    if (QPointer<frmReportPreview> &window = previewOf(report)) {
+        window->Unload();
+        window.clear();
+    }
+}
+
+frmReportPreview *ShowReport(ListReport report, QWidget *parent) {
+    const Command command = CommandOf(report);
+    DataReport &data = DataReport::Instance();
+    if (data.IsOpen(command))
+        data.Close(command);
+    // Also a preview whose rows were already closed by the other report of the same command.
+    UnloadReport(report);
+
+    modGlobal::SetBusyPointer();
+    if (!data.Execute(command)) {
+        modGlobal::SetDefaultPointer();
+        modGlobal::ShowMessage(parent,
+                               QStringLiteral("The report could not read the database:") +
+                                   QStringLiteral("\r\n") + data.LastError() + QStringLiteral(" "),
+                               QMessageBox::Critical);
+        return nullptr;
+    }
+    PageModel model = Paginate(layoutOf(report), data.Result(command));
+    auto *window = new frmReportPreview(std::move(model), parent);
+    previewOf(report) = window;
+    modGlobal::SetDefaultPointer();
+    window->show();
+    return window;
+}
+
+} // namespace reports

@@ -110,6 +110,7 @@ private slots:
     void killedInTheMiddleOfWrites();
     void printingFails_data();
     void printingFails();
+    void savesWhileAReportIsOpen();
 };
 
 void TestFaults::initTestCase() {
@@ -550,6 +551,41 @@ void TestFaults::printingFails() {
     }
     QVERIFY(f.folder.errorLog().isEmpty());
     QVERIFY(!f.pointerBusy());
+}
+
+// The reports read the file through a connection of their own, kept while a preview is open:
+// it must never keep the program's own saves out.
+void TestFaults::savesWhileAReportIsOpen() {
+    MainWindowFixture f;
+    struct Release {
+        ~Release() {
+            for (QWidget *w : QApplication::topLevelWidgets()) {
+                if (w->inherits("reports::frmReportPreview"))
+                    delete w;
+            }
+            reports::DataReport::Release();
+        }
+    } release;
+    QVERIFY(f.seedClient(QStringLiteral("QD-1"), QStringLiteral("Home"), QStringLiteral("Ann Lee"),
+                         QStringLiteral("Ottawa")));
+    frmOrdwen &w = f.open();
+    w.tabMain->setCurrentIndex(3);
+    QTest::mouseClick(w.cmdClientList, Qt::LeftButton);
+    QWidget *preview = nullptr;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && window->inherits("reports::frmReportPreview"))
+            preview = window;
+    }
+    QVERIFY(preview);
+    QCOMPARE(f.boxes.count(), 0);
+
+    f.boxes.answer(QMessageBox::No);
+    saveNote(w, QStringLiteral("Saved with the client list open"));
+    QCOMPARE(f.boxes.count(), 1);
+    QCOMPARE(f.boxes.last().title, QStringLiteral("Record Saved Successfully"));
+    QCOMPARE(f.folder.value(QStringLiteral("SELECT NoteText FROM tblNotes")).toString(),
+             QStringLiteral("Saved with the client list open"));
+    QVERIFY(f.folder.errorLog().isEmpty());
 }
 
 int main(int argc, char **argv) {

@@ -12,6 +12,7 @@ packages=(
   ccache poppler-utils clang
   desktop-file-utils
   libbenchmark-dev libsqlite3-dev
+  libclang-rt-14-dev
 )
 
 missing=()

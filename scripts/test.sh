@@ -4,7 +4,8 @@
 #   bash scripts/test.sh         build with warnings as errors, run every test
 #   bash scripts/test.sh --ci    the same, after the format check, and then a second build
 #                                with AddressSanitizer and UndefinedBehaviorSanitizer that
-#                                runs the whole suite again
+#                                runs the whole suite again, and a short run of every fuzz
+#                                target (FUZZ_SECONDS each, 15 unless set) built with clang
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -43,4 +44,28 @@ if [ "$ci" -eq 1 ]; then
   export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
   export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
   (cd build-sanitize && ctest --output-on-failure --timeout 600 -j "$jobs")
+fi
+
+if [ "$ci" -eq 1 ]; then
+  echo "test: fuzz targets, ${FUZZ_SECONDS:-15} seconds each"
+  CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DBRISOLA_FUZZ=ON -DBRISOLA_TESTS=OFF >/dev/null
+  targets=(statement_builders rtf_reader number_rule report_formats)
+  cmake --build build-fuzz --target "${targets[@]/#/fuzz_}"
+  export QT_QPA_PLATFORM=offscreen
+  root="$PWD"
+  for target in "${targets[@]}"; do
+    # The fuzzer adds what it finds to a copy: the committed corpus stays as it is, and a
+    # finding is left in the work folder named on failure.
+    work="$(mktemp -d)"
+    cp -r "fuzz/corpus/$target" "$work/corpus"
+    if ! (cd "$work" && "$root/build-fuzz/fuzz/bin/fuzz_$target" -max_total_time="${FUZZ_SECONDS:-15}" \
+          -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 corpus >"$work/fuzz.log" 2>&1); then
+      tail -n 40 "$work/fuzz.log"
+      echo "test: fuzz_$target found a fault; its input is in $work" >&2
+      exit 1
+    fi
+    grep -E '^Done' "$work/fuzz.log" || true
+    rm -rf "$work"
+  done
 fi

@@ -3,6 +3,7 @@
 // painting them to PDF, and the memory the page model takes.
 //
 //   bench_reports [--clients N] [--keep-pdf DIR]
+#include "Fixtures.h"
 #include "reports/DataReport.h"
 #include "reports/Paginator.h"
 #include "reports/Printing.h"
@@ -16,9 +17,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QWindow>
@@ -37,72 +35,6 @@ long residentKiB() {
             return line.mid(6).trimmed().split(' ').value(0).toLong();
     }
     return 0;
-}
-
-bool createDatabase(const QString &file, int clients) {
-    QFile schema(QStringLiteral(BRISOLA_SCHEMA_FILE));
-    if (!schema.open(QIODevice::ReadOnly))
-        return false;
-    bool ok = true;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bench"));
-        db.setDatabaseName(file);
-        ok = db.open();
-        QSqlQuery q(db);
-        for (const QString &statement : QString::fromUtf8(schema.readAll()).split(QLatin1Char(';'))) {
-            QString text;
-            for (const QString &line : statement.split(QLatin1Char('\n')))
-                if (!line.trimmed().startsWith(QLatin1String("--")))
-                    text += line + QLatin1Char('\n');
-            if (!text.trimmed().isEmpty() && !q.exec(text)) {
-                std::fprintf(stderr, "schema: %s\n", qPrintable(q.lastError().text()));
-                ok = false;
-            }
-        }
-        const QStringList types{"Apartment", "Church",     "Commercial", "Home",
-                                "Hospital",  "Restaurant", "Retail",     "Other"};
-        db.transaction();
-        q.prepare(QStringLiteral(
-            "INSERT INTO tblClients (ClientID, ClientType, Client, Add1, Add2, City, State, Zip, "
-            "Phone, Contact, BAdd1, BCity, BState, BZip, Schedule, Service, DayOfWeek, Fee, "
-            "FeeType, BSchedule, Pets, Notes) VALUES (?, ?, ?, '12 Long Street Name', 'Unit 4', "
-            "'Springfield', 'ON', 'K1A 0B1', '613-555-0100', 'Pat Contact', '12 Long Street', "
-            "'Springfield', 'ON', 'K1A 0B1', 'Weekly', 'Home', 'Tuesday', ?, 'Job', 'Monthly', "
-            "'No', 'Key under the mat; the dog is friendly.')"));
-        for (int i = 1; i <= clients; ++i) {
-            q.addBindValue(QStringLiteral("QD-%1").arg(i));
-            q.addBindValue(types[i % types.size()]);
-            q.addBindValue(QStringLiteral("Client number %1").arg(i));
-            q.addBindValue(20.0 + i % 50);
-            ok = q.exec() && ok;
-        }
-        q.prepare(
-            QStringLiteral("INSERT INTO tblAddress (AddressID, FName, LName, FullName, Address, City, State, "
-                           "Zip, HPhone, Email) VALUES (?, ?, ?, ?, '9 Elm St', 'Kingston', 'ON', 'K7L 1A1', "
-                           "'613-555-0199', 'someone@example.org')"));
-        for (int i = 1; i <= clients; ++i) {
-            q.addBindValue(QStringLiteral("A-%1").arg(i));
-            q.addBindValue(QStringLiteral("First%1").arg(i));
-            q.addBindValue(QStringLiteral("Last%1").arg(i));
-            q.addBindValue(QStringLiteral("First%1 Last%1").arg(i));
-            ok = q.exec() && ok;
-        }
-        q.exec(QStringLiteral(
-            "INSERT INTO tblOwner (OwnerID, LName, FName, Company, Address, City, State, Zip, Phone, "
-            "Email) VALUES ('O-1', 'Lopez', 'Maria', 'Sparkle Cleaning', '12 Queen St', 'Ottawa', "
-            "'ON', 'K1A 0B1', '613-555-0101', 'maria@example.org')"));
-        q.exec(QStringLiteral(
-            "INSERT INTO tblInvoices (InvoiceID, ServiceDate, Client, BCity, Hours, Rate, HourAmt, "
-            "OtherCharges, OtherAmt, PastDue, ContractFee, TotalAmt) VALUES ('INV-1', '2007-03-06', "
-            "'Ann Smith', 'Ottawa', 2.5, 18, 45, 'Oven', 20, 1169.5, 0, 1234.5)"));
-        q.exec(
-            QStringLiteral("INSERT INTO tblNotes (NoteID, NoteText, AddDate) VALUES ('QDN-1', 'Buy soap and "
-                           "new cloths for the Tuesday clients.', '2007-03-06 10:00:00')"));
-        db.commit();
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("bench"));
-    return ok;
 }
 
 double seconds(const std::function<void()> &work, int repeat = 1) {
@@ -129,7 +61,10 @@ int main(int argc, char **argv) {
     }
     QTemporaryDir folder;
     QDir(folder.path()).mkpath(QStringLiteral("home"));
-    if (!createDatabase(folder.filePath(QStringLiteral("home/home.qd")), clients)) {
+    // One address-book entry per client, so that the address list is as long as the client list.
+    const bench::FixtureSize size{clients, clients * 5, clients / 5, clients};
+    if (!bench::CreateFixture(folder.filePath(QStringLiteral("home/home.qd")),
+                              QStringLiteral(BRISOLA_SCHEMA_FILE), size)) {
         std::fprintf(stderr, "could not create the database\n");
         return 1;
     }

@@ -4,6 +4,7 @@
 // counts, and find in a 10,000-row client list filled as the main window fills it.
 //
 //   bench_tools [--clients N] [--invoices N] [--runs N]
+#include "Fixtures.h"
 #include "controls/ListView.h"
 #include "main_window/client_columns.h"
 #include "startup/modGlobal.h"
@@ -15,9 +16,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -25,81 +23,6 @@
 #include <functional>
 
 namespace {
-
-bool createDatabase(const QString &file, int clients, int invoices) {
-    QFile schema(QStringLiteral(BRISOLA_SCHEMA_FILE));
-    if (!schema.open(QIODevice::ReadOnly))
-        return false;
-    bool ok = true;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bench"));
-        db.setDatabaseName(file);
-        ok = db.open();
-        QSqlQuery q(db);
-        for (const QString &statement : QString::fromUtf8(schema.readAll()).split(QLatin1Char(';'))) {
-            QString text;
-            for (const QString &line : statement.split(QLatin1Char('\n')))
-                if (!line.trimmed().startsWith(QLatin1String("--")))
-                    text += line + QLatin1Char('\n');
-            if (!text.trimmed().isEmpty() && !q.exec(text)) {
-                std::fprintf(stderr, "schema: %s\n", qPrintable(q.lastError().text()));
-                ok = false;
-            }
-        }
-        const QStringList types{"Apartment", "Church",     "Commercial", "Home",
-                                "Hospital",  "Restaurant", "Retail",     "Other"};
-        db.transaction();
-        q.prepare(QStringLiteral(
-            "INSERT INTO tblClients (ClientID, ClientType, Client, Add1, Add2, City, State, Zip, "
-            "Phone, Contact, BAdd1, BAdd2, BCity, BState, BZip, Schedule, Service, DayOfWeek, Fee, "
-            "FeeType, BSchedule, Pets, AddDate, Notes) VALUES (?, ?, ?, '12 Long Street Name', 'Unit 4', "
-            "'Springfield', 'ON', 'K1A 0B1', '613-555-0100', 'Pat Contact', '12 Long Street', 'Unit 4', "
-            "'Springfield', 'ON', 'K1A 0B1', 'Weekly', 'Home', 'Tuesday', ?, 'Job', 'Monthly', "
-            "'No', '2024-01-02 10:00:00', 'Key under the mat; the dog is friendly.')"));
-        for (int i = 1; i <= clients; ++i) {
-            q.addBindValue(QStringLiteral("QD-%1").arg(i));
-            q.addBindValue(types[i % types.size()]);
-            q.addBindValue(QStringLiteral("Client number %1").arg(i));
-            q.addBindValue(20.0 + i % 50);
-            ok = q.exec() && ok;
-        }
-        q.prepare(QStringLiteral(
-            "INSERT INTO tblInvoices (InvoiceID, ClientID, ServiceDate, Client, BAdd1, BAdd2, BCity, "
-            "BState, BZip, Hours, Rate, HourAmt, OtherCharges, OtherAmt, PastDue, ContractFee, TotalAmt, "
-            "DayOfWeek, Schedule, Service, FeeType, Pets, Notes, AddDate) VALUES (?, ?, ?, ?, "
-            "'12 Long Street', 'Unit 4', 'Springfield', 'ON', 'K1A 0B1', 2.5, 18, 45, 'Oven cleaning', "
-            "20, 0, 0, 65, 'Tuesday', 'Weekly', 'Home', 'Job', 'No', 'Back door', '2024-03-04 16:45:00')"));
-        for (int i = 1; i <= invoices; ++i) {
-            const int client = 1 + i % std::max(clients, 1);
-            q.addBindValue(QStringLiteral("INV-%1").arg(i));
-            q.addBindValue(QStringLiteral("QD-%1").arg(client));
-            q.addBindValue(QDate(2020, 1, 1).addDays(i % 1800).toString(Qt::ISODate));
-            q.addBindValue(QStringLiteral("Client number %1").arg(client));
-            ok = q.exec() && ok;
-        }
-        q.prepare(QStringLiteral("INSERT INTO tblNotes (NoteID, NoteText, AddDate) VALUES (?, ?, "
-                                 "'2024-03-01 10:00:00')"));
-        for (int i = 1; i <= 1000; ++i) {
-            q.addBindValue(QStringLiteral("QDN-%1").arg(i));
-            q.addBindValue(QStringLiteral("Call about the spring cleaning, number %1").arg(i));
-            ok = q.exec() && ok;
-        }
-        q.prepare(
-            QStringLiteral("INSERT INTO tblAddress (AddressID, FName, LName, FullName, Address, City, "
-                           "State, Zip, HPhone, Email, AddDate) VALUES (?, 'First', ?, ?, '1 Main St', "
-                           "'Town', 'ON', 'K1A 0B1', '555-0100', 'a@example.com', '2024-01-02 10:00:00')"));
-        for (int i = 1; i <= 1000; ++i) {
-            q.addBindValue(QStringLiteral("A-%1").arg(i));
-            q.addBindValue(QStringLiteral("Last%1").arg(i));
-            q.addBindValue(QStringLiteral("First Last%1").arg(i));
-            ok = q.exec() && ok;
-        }
-        ok = db.commit() && ok;
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("bench"));
-    return ok;
-}
 
 struct Timing {
     double mean = 0, min = 0, max = 0;
@@ -147,7 +70,8 @@ int main(int argc, char **argv) {
     modGlobal::SetApplicationFolder(folder.path());
     OrdwenSetApplicationFolder(QFile::encodeName(folder.path()).constData());
     const QString database = tools::DatabaseFilePath();
-    if (!createDatabase(database, clients, invoices)) {
+    if (!bench::CreateFixture(database, QStringLiteral(BRISOLA_SCHEMA_FILE),
+                              {clients, invoices, 1000, 1000})) {
         std::fprintf(stderr, "the database could not be made\n");
         return 1;
     }
@@ -186,7 +110,8 @@ int main(int argc, char **argv) {
         FillList(&list, *rows, client::ListColumns());
     }
     list.setCurrentItem(list.topLevelItem(0));
-    const QString last = list.topLevelItem(list.topLevelItemCount() - 1)->text(2);
+    // The last row's notes: generated text that no other row holds.
+    const QString last = list.topLevelItem(list.topLevelItemCount() - 1)->text(client::ColNotes);
     const Timing findLast = time(runs, [&](int) { tools::FindNextRow(&list, last); });
     report("find: the text only in the last row", findLast);
     const Timing findNone = time(runs, [&](int) { tools::FindNextRow(&list, QStringLiteral("zebra")); });

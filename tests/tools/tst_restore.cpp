@@ -389,22 +389,6 @@ private slots:
     }
 };
 
-int main(int argc, char **argv) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    QApplication app(argc, argv);
-    app.setAttribute(Qt::AA_Use96Dpi, true);
-    int status = 0;
-    {
-        TestRestore restore;
-        status |= QTest::qExec(&restore, argc, argv);
-    }
-    {
-        TestRestoreWindow window;
-        status |= QTest::qExec(&window, argc, argv);
-    }
-    return status;
-}
+BRISOLA_TEST_MAIN(TestRestore, TestRestoreWindow)
 
 #include "tst_restore.moc"

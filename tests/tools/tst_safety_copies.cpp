@@ -297,22 +297,6 @@ private slots:
     }
 };
 
-int main(int argc, char **argv) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    QApplication app(argc, argv);
-    app.setAttribute(Qt::AA_Use96Dpi, true);
-    int status = 0;
-    {
-        TestSafetyCopies copies;
-        status |= QTest::qExec(&copies, argc, argv);
-    }
-    {
-        TestSafetyCopyAtStartup startup;
-        status |= QTest::qExec(&startup, argc, argv);
-    }
-    return status;
-}
+BRISOLA_TEST_MAIN(TestSafetyCopies, TestSafetyCopyAtStartup)
 
 #include "tst_safety_copies.moc"

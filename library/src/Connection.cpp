@@ -76,6 +76,10 @@ public:
                     fits = rows->addBlob(blob.constData(), blob.size());
                     break;
                 }
+                case QMetaType::QString:
+                    // Read in place: the driver's own string, not a copy of it.
+                    fits = rows->addText(*static_cast<const QString *>(value.constData()));
+                    break;
                 default:
                     fits = rows->addText(value.toString());
                     break;

@@ -104,11 +104,15 @@ QVariant Recordset::Fields(const QString &name) const {
 }
 
 QVariant Recordset::Fields(int index) const {
-    if (!m_open || index < 0 || index >= m_fieldNames.size() || isBOF() || isEOF())
+    return Value(m_position, index);
+}
+
+QVariant Recordset::Value(int row, int index) const {
+    if (!m_open || index < 0 || index >= m_fieldNames.size() || row < 0 || row >= m_count)
         return {};
     if (m_store)
-        return index < m_store->columnCount() ? m_store->value(m_position, index) : QVariant();
-    return m_rows.at(m_position).value(index);
+        return index < m_store->columnCount() ? m_store->value(row, index) : QVariant();
+    return m_rows.at(row).value(index);
 }
 
 QString Recordset::Text(const QString &name) const {

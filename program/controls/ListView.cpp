@@ -8,7 +8,6 @@
 #include <QHash>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QVarLengthArray>
 
 #include <algorithm>
 #include <memory>
@@ -32,60 +31,43 @@ SortKeys &sortKeys() {
     return keys;
 }
 
-// The texts of a row's cells in one block: every text one after another, then where each
-// one ends (two characters' room per cell), instead of a string of its own per cell. Which
-// cells hold no text at all (a null string rather than an empty one) is kept for the first
-// 64 columns.
-class RowTexts {
+// The rows of one fill: a copy of the recordset they came from (it shares the recordset's
+// rows, so nothing is copied) and how each column shows its field. A cell's text is worked
+// out when someone reads it, so that a fill makes no text at all: a list paints only the
+// rows on screen, and a sort reads one column once per row.
+class FilledRows {
 public:
-    RowTexts() = default;
-    explicit RowTexts(std::span<const QString> texts) { assign(texts); }
+    FilledRows(const ordwen::Recordset &rows, std::span<const ListColumn> columns);
 
-    int size() const { return m_count; }
-    QString at(int column) const {
-        if (column < 64 && (m_null >> column & 1u))
-            return QString();
-        const quint32 start = column > 0 ? end(column - 1) : 0;
-        return QString(m_block.constData() + start, qsizetype(end(column) - start));
+    int columnCount() const { return int(m_fields.size()); }
+    // The stored value of a cell, as the recordset gives it.
+    QVariant value(int row, int column) const {
+        return m_fields[std::size_t(column)] < 0 ? QVariant()
+                                                 : m_rows.Value(row, m_fields[std::size_t(column)]);
     }
-    void set(int column, const QString &text) {
-        std::vector<QString> texts;
-        texts.reserve(std::size_t(m_count));
-        for (int c = 0; c < m_count; ++c)
-            texts.push_back(c == column ? text : at(c));
-        assign(texts);
+    QString text(int row, int column) const { return shown(column, value(row, column)); }
+    // What the cell cannot show (line breaks, every digit of an amount, the stored date),
+    // kept for reading the chosen row back; nothing when the text is the value.
+    QVariant stored(int row, int column) const {
+        QVariant raw = value(row, column);
+        if (!raw.isValid())
+            return {};
+        if (raw.typeId() == QMetaType::QString && shown(column, raw) == raw.toString())
+            return {};
+        return raw;
     }
+    // The row key: the first column's value.
+    QString key(int row) const { return value(row, 0).toString(); }
 
 private:
-    quint32 end(int column) const {
-        const QChar *ends = m_block.constData() + (m_block.size() - 2 * m_count);
-        return quint32(ends[2 * column].unicode()) | quint32(ends[2 * column + 1].unicode()) << 16;
-    }
+    QString shown(int column, const QVariant &value) const;
 
-    void assign(std::span<const QString> texts) {
-        qsizetype total = 0;
-        for (const QString &text : texts)
-            total += text.size();
-        m_count = int(texts.size());
-        m_block = QString(total + 2 * m_count, Qt::Uninitialized);
-        m_null = 0;
-        QChar *out = m_block.data();
-        QChar *ends = out + total;
-        quint32 written = 0;
-        for (std::size_t c = 0; c < texts.size(); ++c) {
-            const QString &text = texts[c];
-            std::copy(text.constBegin(), text.constEnd(), out + written);
-            written += quint32(text.size());
-            ends[2 * c] = QChar(char16_t(written & 0xffffu));
-            ends[2 * c + 1] = QChar(char16_t(written >> 16));
-            if (c < 64 && text.isNull())
-                m_null |= quint64(1) << c;
-        }
-    }
-
-    QString m_block;
-    int m_count = 0;
-    quint64 m_null = 0;
+    ordwen::Recordset m_rows;
+    std::vector<int> m_fields; // the recordset field of each column, -1 for none
+    std::vector<CellKind> m_kinds;
+    // A date column shows the same text for every row that stores the same date: each
+    // distinct stored text is worked out once (service dates repeat a lot).
+    mutable std::vector<QHash<QString, QString>> m_dates;
 };
 
 // A row of a list view.
@@ -93,11 +75,9 @@ private:
 // Its cells take the alignment of their column from the header, so that the alignment is
 // kept once per column rather than once per cell.
 //
-// A row filled from a recordset keeps its cell texts in one block, and the few other values
-// it carries (the key, a stored value a cell cannot show) in a short list, rather than as a
-// list of item values per column: a fraction of the memory for a list of 50,000 rows, and
-// no QVariant built while filling. Anything but text shown in a cell moves the
-// row back to the ordinary storage.
+// A row filled from a recordset holds only its place in the fill's rows; its texts, key and
+// stored values are read from there. Anything given to such a row moves it to the control's
+// ordinary storage first, with everything it showed.
 //
 // While a sort scope lives, rows compare by collation keys worked out once per row instead
 // of collating both texts at every comparison. The order is the ordinary one: texts compare
@@ -106,74 +86,27 @@ private:
 class ListItem : public QTreeWidgetItem {
 public:
     ListItem() = default;
-    explicit ListItem(std::span<const QString> texts) : m_text(texts), m_filled(true) {}
-
-    void setCellValue(int column, int role, const QVariant &value) { m_values.append({column, role, value}); }
-    // The row key; most often the first cell's text, which then is not kept twice.
-    void setKey(const QString &key) {
-        m_hasKey = true;
-        m_keyIsFirstCell = m_text.size() > 0 && key == m_text.at(0) && key.isNull() == m_text.at(0).isNull();
-        if (!m_keyIsFirstCell)
-            m_key = key;
-    }
+    ListItem(std::shared_ptr<const FilledRows> rows, int row) : m_rows(std::move(rows)), m_row(row) {}
 
     QVariant data(int column, int role) const override {
         if (role == Qt::TextAlignmentRole) {
             if (const QTreeWidget *list = treeWidget())
                 return list->headerItem()->data(column, Qt::TextAlignmentRole);
         }
-        if (m_filled) {
-            if (role == Qt::DisplayRole || role == Qt::EditRole) {
-                if (column >= 0 && column < m_text.size())
-                    return m_text.at(column);
-            } else {
-                if (role == Qt::UserRole && column == 0 && m_hasKey)
-                    return m_keyIsFirstCell ? m_text.at(0) : m_key;
-                for (const Value &value : m_values) {
-                    if (value.column == column && value.role == role)
-                        return value.value;
-                }
-            }
+        if (m_rows && column >= 0 && column < m_rows->columnCount()) {
+            if (role == Qt::DisplayRole || role == Qt::EditRole)
+                return m_rows->text(m_row, column);
+            if (role == Qt::UserRole && column == 0)
+                return m_rows->key(m_row);
+            if (role == ValueRole)
+                return m_rows->stored(m_row, column);
         }
         return QTreeWidgetItem::data(column, role);
     }
 
     void setData(int column, int role, const QVariant &value) override {
-        if (m_filled) {
-            if (role == Qt::DisplayRole || role == Qt::EditRole) {
-                if (column >= 0 && column < m_text.size() && value.typeId() == QMetaType::QString) {
-                    const QString text = value.toString();
-                    if (m_text.at(column) != text) {
-                        keepKey();
-                        m_text.set(column, text);
-                        emitDataChanged();
-                    }
-                    return;
-                }
-                moveToItemValues();
-            } else if (role != Qt::CheckStateRole && column >= 0 && column < m_text.size()) {
-                if (role == Qt::UserRole && column == 0) {
-                    m_hasKey = value.typeId() == QMetaType::QString;
-                    m_keyIsFirstCell = false;
-                    if (m_hasKey) {
-                        m_key = value.toString();
-                        emitDataChanged();
-                        return;
-                    }
-                }
-                auto same = std::find_if(m_values.begin(), m_values.end(), [&](const Value &v) {
-                    return v.column == column && v.role == role;
-                });
-                if (same == m_values.end())
-                    m_values.append({column, role, value});
-                else
-                    same->value = value;
-                emitDataChanged();
-                return;
-            } else {
-                moveToItemValues();
-            }
-        }
+        if (m_rows)
+            moveToItemValues();
         QTreeWidgetItem::setData(column, role, value);
     }
 
@@ -194,11 +127,6 @@ public:
     }
 
 private:
-    struct Value {
-        int column;
-        int role;
-        QVariant value;
-    };
     struct Key {
         enum Kind : quint8 { NoText, Empty, Collated };
         quint64 generation = 0;
@@ -226,33 +154,20 @@ private:
         return m_sortKey;
     }
 
-    // A key kept as the first cell's text stays what it is when that cell changes.
-    void keepKey() {
-        if (m_keyIsFirstCell) {
-            m_key = m_text.at(0);
-            m_keyIsFirstCell = false;
-        }
-    }
-
+    // Everything the row shows and keeps, into the control's own storage.
     void moveToItemValues() {
-        keepKey();
-        m_filled = false;
-        const RowTexts text = std::exchange(m_text, {});
-        const QVarLengthArray<Value, 1> values = std::exchange(m_values, {});
-        for (int c = 0; c < text.size(); ++c)
-            QTreeWidgetItem::setData(c, Qt::DisplayRole, text.at(c));
-        for (const Value &value : values)
-            QTreeWidgetItem::setData(value.column, value.role, value.value);
-        if (std::exchange(m_hasKey, false))
-            QTreeWidgetItem::setData(0, Qt::UserRole, std::exchange(m_key, {}));
+        const std::shared_ptr<const FilledRows> rows = std::exchange(m_rows, {});
+        for (int c = 0; c < rows->columnCount(); ++c) {
+            QTreeWidgetItem::setData(c, Qt::DisplayRole, rows->text(m_row, c));
+            const QVariant stored = rows->stored(m_row, c);
+            if (stored.isValid())
+                QTreeWidgetItem::setData(c, ValueRole, stored);
+        }
+        QTreeWidgetItem::setData(0, Qt::UserRole, rows->key(m_row));
     }
 
-    RowTexts m_text;
-    QVarLengthArray<Value, 1> m_values; // most rows carry one: kept inside the row
-    QString m_key;                      // the row key, when it is text and not the first cell's
-    bool m_hasKey = false;
-    bool m_keyIsFirstCell = false;
-    bool m_filled = false;
+    std::shared_ptr<const FilledRows> m_rows; // the fill this row came from, while it shows it
+    int m_row = 0;
     mutable Key m_sortKey;
 };
 
@@ -381,59 +296,48 @@ void ListView::keyPressEvent(QKeyEvent *event) {
         emit KeyPress(text.at(0));
 }
 
+FilledRows::FilledRows(const ordwen::Recordset &rows, std::span<const ListColumn> columns)
+    : m_rows(rows), m_dates(columns.size()) {
+    // Field positions once per fill, not once per cell.
+    m_fields.reserve(columns.size());
+    m_kinds.reserve(columns.size());
+    for (const ListColumn &column : columns) {
+        m_fields.push_back(rows.FieldIndex(QString::fromLatin1(column.field)));
+        m_kinds.push_back(column.kind);
+    }
+}
+
+QString FilledRows::shown(int column, const QVariant &value) const {
+    const CellKind kind = m_kinds[std::size_t(column)];
+    if (kind == CellKind::Text || value.typeId() != QMetaType::QString)
+        return cellText(value, kind);
+    QHash<QString, QString> &known = m_dates[std::size_t(column)];
+    const QString stored = value.toString();
+    auto text = known.constFind(stored);
+    if (text == known.constEnd())
+        text = known.insert(stored, cellText(value, kind));
+    return *text;
+}
+
 void FillList(ListView *list, ordwen::Recordset &rs, std::span<const ListColumn> columns) {
     if (!list || columns.empty())
         return;
-    // Field positions once per recordset, not once per cell.
-    std::vector<int> fields;
-    fields.reserve(columns.size());
-    for (const ListColumn &column : columns)
-        fields.push_back(rs.FieldIndex(QString::fromLatin1(column.field)));
+    // The rows run from the recordset's current row to its end.
+    int count = 0;
+    for (; !rs.isEOF(); rs.MoveNext())
+        ++count;
+    const int first = rs.RecordCount() - count;
+    const auto rows = std::make_shared<const FilledRows>(rs, columns);
 
-    // A date column shows the same text for every row that stores the same date: each
-    // distinct stored text is worked out once per fill (service dates repeat a lot).
-    std::vector<QHash<QString, QString>> shownDates(columns.size());
-
-    // Rows are made before they join the list, so that filling a cell tells no one.
-    QList<QTreeWidgetItem *> rows;
-    rows.reserve(rs.RecordCount());
-    std::vector<QString> texts(columns.size());
-    QList<std::pair<int, QVariant>> stored;
-    for (; !rs.isEOF(); rs.MoveNext()) {
-        QString key;
-        stored.clear();
-        for (std::size_t c = 0; c < columns.size(); ++c) {
-            QVariant value = fields[c] < 0 ? QVariant() : rs.Fields(fields[c]);
-            QString text;
-            if (columns[c].kind != CellKind::Text && value.typeId() == QMetaType::QString) {
-                QHash<QString, QString> &known = shownDates[c];
-                auto shown = known.constFind(value.toString());
-                if (shown == known.constEnd())
-                    shown = known.insert(value.toString(), cellText(value, columns[c].kind));
-                // Rows of the same date share one copy of its texts.
-                value = shown.key();
-                text = *shown;
-            } else {
-                text = cellText(value, columns[c].kind);
-            }
-            // Keep what the cell cannot show (line breaks, every digit of an amount) for
-            // reading the chosen row back.
-            if (value.isValid() && (value.typeId() != QMetaType::QString || text != value.toString()))
-                stored.append({int(c), value});
-            if (c == 0)
-                key = value.toString();
-            texts[c] = std::move(text);
-        }
-        auto *item = new ListItem(texts);
-        for (const auto &[column, value] : stored)
-            item->setCellValue(column, ValueRole, value);
-        item->setKey(key);
-        rows.append(item);
-    }
+    // Rows are made before they join the list, so that making one tells no one.
+    QList<QTreeWidgetItem *> items;
+    items.reserve(count);
+    for (int row = first; row < first + count; ++row)
+        items.append(new ListItem(rows, row));
     const bool keepSorted = list->isSortingEnabled();
     if (keepSorted)
         list->setSortingEnabled(false);
-    list->addTopLevelItems(rows);
+    list->addTopLevelItems(items);
     if (keepSorted)
         ListViewSort::KeepSorted(list);
 }

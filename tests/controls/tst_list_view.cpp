@@ -136,6 +136,35 @@ private slots:
         QCOMPARE(keys(list), ordinaryOrder(texts, 1, Qt::AscendingOrder));
     }
 
+    // A fill takes the rows from the recordset's current row to its end, leaves the recordset
+    // at its end, and its rows keep showing their records after the recordset is closed and
+    // gone, as every window closes it straight after the fill; sorting still reads them.
+    void filledRowsOutliveTheirRecordset() {
+        ListView list;
+        list.SetColumns(Columns);
+        ListViewSort::Setup(&list, false, 0);
+        {
+            ordwen::Recordset rs = recordset({QStringLiteral("skipped"), QStringLiteral("pear"),
+                                              QStringLiteral("Apple"), QStringLiteral("fig\nleaf")});
+            rs.MoveFirst();
+            rs.MoveNext();
+            FillList(&list, rs, Columns);
+            QVERIFY(rs.isEOF());
+            rs.Close();
+        }
+        QCOMPARE(keys(list), (QStringList{QStringLiteral("R1"), QStringLiteral("R2"), QStringLiteral("R3")}));
+        QTreeWidgetItem *last = list.topLevelItem(2);
+        QCOMPARE(ListView::Key(last), QStringLiteral("R3"));
+        QCOMPARE(last->text(1), QStringLiteral("fig leaf"));
+        QCOMPARE(ListView::Value(last, 1), QVariant(QStringLiteral("fig\nleaf")));
+        QCOMPARE(ListView::Value(last, 2), QVariant(3.5));
+        QCOMPARE(last->text(3), modGlobal::DateText(QStringLiteral("2024-03-01"), false));
+        ListViewSort::ColumnClick(&list, 1); // descending
+        ListViewSort::ColumnClick(&list, 1); // ascending
+        QCOMPARE(keys(list), (QStringList{QStringLiteral("R2"), QStringLiteral("R3"), QStringLiteral("R1")}));
+        QCOMPARE(list.topLevelItem(0)->text(1), QStringLiteral("Apple"));
+    }
+
     void filledRowReadsBackLikeAnOrdinaryRow() {
         ListView list;
         list.SetColumns(Columns);

@@ -112,6 +112,7 @@ private slots:
             QCOMPARE(rs->FieldName(i), expected.names.at(i));
         QCOMPARE(rs->RecordCount(), expected.rows.size());
         rs->MoveFirst();
+        int number = 0;
         for (const QVariantList &row : expected.rows) {
             QVERIFY(!rs->isEOF());
             for (int i = 0; i < row.size(); ++i) {
@@ -121,10 +122,21 @@ private slots:
                 QCOMPARE(got, row.at(i));
                 // Reading a value twice gives it twice.
                 QCOMPARE(rs->Fields(expected.names.at(i)), row.at(i));
+                // Any row read by its number gives the same, wherever the current row is.
+                const QVariant byRow = rs->Value(number, i);
+                QCOMPARE(describe(byRow), describe(row.at(i)));
+                QCOMPARE(byRow.typeId(), row.at(i).typeId());
+                QCOMPARE(rs->Value(int(expected.rows.size()) - 1, i), expected.rows.last().at(i));
             }
             rs->MoveNext();
+            ++number;
         }
         QVERIFY(rs->isEOF());
+        // Outside the rows and the fields there is no value.
+        QVERIFY(!rs->Value(-1, 0).isValid());
+        QVERIFY(!rs->Value(rs->RecordCount(), 0).isValid());
+        QVERIFY(!rs->Value(0, rs->FieldCount()).isValid());
+        QVERIFY(!rs->Value(0, -1).isValid());
     }
 
     void namesAsTheDriverSpellsThem_data() {
@@ -199,6 +211,9 @@ private slots:
         ordwen::Recordset copy = *rs;
         rs->Close();
         QVERIFY(rs->isEOF());
+        QVERIFY(!rs->Value(0, 0).isValid());
+        QCOMPARE(copy.Value(1, copy.FieldIndex(QStringLiteral("NoteText"))).toString(),
+                 QStringLiteral("second"));
         copy.MoveFirst();
         copy.MoveNext();
         QCOMPARE(copy.Text(QStringLiteral("notetext")), QStringLiteral("second"));

@@ -65,6 +65,10 @@ public:
     // field, and when there is no current row.
     QVariant Fields(const QString &name) const;
     QVariant Fields(int index) const;
+    // The value of a field of any row (0 is the first), as Fields gives it with that row
+    // current; an invalid QVariant outside the rows. A list keeps a copy of its recordset
+    // and reads the few rows it shows this way, without moving anyone's current row.
+    QVariant Value(int row, int index) const;
     bool IsNull(const QString &name) const { return !Fields(name).isValid(); }
 
     // Text of a field as the program shows it: empty for Null.

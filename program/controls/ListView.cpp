@@ -24,6 +24,8 @@ struct SortKeys {
     int depth = 0;
     quint64 generation = 0;
     std::vector<QCollatorSortKey> keys;
+    // Rows showing the same text share its key: names and dates repeat a lot in a list.
+    QHash<QString, std::size_t> slotOf;
 };
 
 SortKeys &sortKeys() {
@@ -123,7 +125,7 @@ public:
             return QTreeWidgetItem::operator<(other);
         if (left.kind == Key::Empty || right.kind == Key::Empty)
             return left.kind == Key::Empty && right.kind != Key::Empty;
-        return scope.keys[left.slot].compare(scope.keys[right.slot]) < 0;
+        return left.slot != right.slot && scope.keys[left.slot].compare(scope.keys[right.slot]) < 0;
     }
 
 private:
@@ -147,8 +149,13 @@ private:
                 m_sortKey.kind = Key::Empty;
             } else {
                 m_sortKey.kind = Key::Collated;
-                m_sortKey.slot = scope.keys.size();
-                scope.keys.push_back(QCollator::defaultSortKey(shown.toString()));
+                const QString text = shown.toString();
+                auto slot = scope.slotOf.constFind(text);
+                if (slot == scope.slotOf.constEnd()) {
+                    slot = scope.slotOf.insert(text, scope.keys.size());
+                    scope.keys.push_back(QCollator::defaultSortKey(text));
+                }
+                m_sortKey.slot = *slot;
             }
         }
         return m_sortKey;
@@ -239,6 +246,7 @@ ListView::SortScope::~SortScope() {
     if (--keys.depth == 0) {
         keys.keys.clear();
         keys.keys.shrink_to_fit();
+        keys.slotOf = {};
     }
 }
 

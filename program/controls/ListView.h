@@ -68,6 +68,8 @@ protected:
 };
 
 // Appends one row per record of the recordset, from its current row to its end, each cell
-// filled from its column's field; the first column's field is the row key. A list that
-// keeps itself sorted is sorted once at the end rather than row by row.
+// showing its column's field; the first column's field is the row key. The list keeps a copy
+// of the recordset (sharing its rows), so the caller may close its own straight away; cell
+// texts are made when read. A list that keeps itself sorted is sorted once at the end rather
+// than row by row. Leaves the recordset at its end.
 void FillList(ListView *list, ordwen::Recordset &rs, std::span<const ListColumn> columns);

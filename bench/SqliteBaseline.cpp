@@ -106,6 +106,37 @@ template <typename Row> std::vector<Row> Read(const QString &database, const cha
     return rows;
 }
 
+qsizetype ReadFloor(const QString &database, const char *select, Floor floor) {
+    sqlite3 *db = open(database);
+    if (!db)
+        return -1;
+    qsizetype rows = -1;
+    sqlite3_stmt *statement = nullptr;
+    if (exec(db, "BEGIN") && sqlite3_prepare_v2(db, select, -1, &statement, nullptr) == SQLITE_OK) {
+        const int columns = sqlite3_column_count(statement);
+        rows = 0;
+        qsizetype kept = 0;
+        while (sqlite3_step(statement) == SQLITE_ROW) {
+            ++rows;
+            for (int c = 0; c < columns && floor != Floor::Step; ++c) {
+                if (floor == Floor::Utf8) {
+                    const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(statement, c));
+                    kept += QByteArray(text, sqlite3_column_bytes(statement, c)).size();
+                } else {
+                    const auto *text = static_cast<const QChar *>(sqlite3_column_text16(statement, c));
+                    kept += QString(text, sqlite3_column_bytes16(statement, c) / 2).size();
+                }
+            }
+        }
+        sqlite3_finalize(statement);
+        exec(db, "COMMIT");
+        if (kept < 0)
+            rows = -1;
+    }
+    sqlite3_close(db);
+    return rows;
+}
+
 template std::vector<ClientRow> Read<ClientRow>(const QString &, const char *);
 template std::vector<InvoiceRow> Read<InvoiceRow>(const QString &, const char *);
 template std::vector<NoteRow> Read<NoteRow>(const QString &, const char *);

@@ -27,6 +27,13 @@ using AddressRow = PlainRow<14, 0>;
 // SELECT inside a transaction and copies every row. Empty on failure.
 template <typename Row> std::vector<Row> Read(const QString &database, const char *select);
 
+// The floors of a read: how far below the library a read could go at all. Each opens the
+// file as Read does and steps the SELECT over every row; it touches no value (Step), or
+// copies every value as text, in the database's UTF-8 (Utf8) or as UTF-16 (Utf16). Gives the
+// rows stepped, -1 on failure.
+enum class Floor { Step, Utf8, Utf16 };
+qsizetype ReadFloor(const QString &database, const char *select, Floor floor);
+
 // One insert as the library makes it: open, begin, the statement, commit, close.
 bool AddClient(const QString &database, const ClientRecord &record);
 bool AddInvoice(const QString &database, const InvoiceRecord &record);

@@ -109,9 +109,9 @@ int main(int argc, char **argv) {
         rows->MoveFirst();
         FillList(&list, *rows, client::ListColumns());
     }
-    list.setCurrentItem(list.topLevelItem(0));
+    list.ChooseRow(0);
     // The last row's notes: generated text that no other row holds.
-    const QString last = list.topLevelItem(list.topLevelItemCount() - 1)->text(client::ColNotes);
+    const QString last = list.Text(list.topLevelItemCount() - 1, client::ColNotes);
     const Timing findLast = time(runs, [&](int) { tools::FindNextRow(&list, last); });
     report("find: the text only in the last row", findLast);
     const Timing findNone = time(runs, [&](int) { tools::FindNextRow(&list, QStringLiteral("zebra")); });

@@ -5,10 +5,13 @@
 #include <QAtomicInteger>
 #include <QRegularExpression>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QUrl>
+
+#include <sqlite3.h>
 
 #include <optional>
 
@@ -31,12 +34,106 @@ public:
     }
     QSqlDatabase database() const { return QSqlDatabase::database(name, false); }
 
-    // Reads the rows of a query into the recordset's compact form, forward only: each value
-    // is taken from the driver once and kept as its bytes, not as a QVariant per value. Nothing
-    // when the statement is not a SELECT: the caller runs it as any other statement.
+    // Reads the rows of a query into the recordset's compact form, forward only. Nothing when
+    // the statement is not a SELECT, or not one the SQLite path takes: the caller runs it as
+    // any other statement, which reports its failure as it always has.
     std::optional<RecordsetPtr> readRows(const QString &statement) {
         if (!QStringView(statement).trimmed().startsWith(u"SELECT", Qt::CaseInsensitive))
             return std::nullopt;
+        if (sqlite3 *db = nativeHandle())
+            return readRowsNative(db, statement);
+        return readRowsQt(statement);
+    }
+
+    // The SQLite connection under the QSQLITE driver, or nothing on any other driver (the
+    // library then reads through QtSql alone). ORDWEN_READ_PATH=qtsql chooses the QtSql path
+    // on SQLite too, so that tests read the same rows both ways.
+    sqlite3 *nativeHandle() const {
+        static const bool qtOnly = qgetenv("ORDWEN_READ_PATH") == "qtsql";
+        if (qtOnly)
+            return nullptr;
+        const QSqlDriver *driver = database().driver();
+        const QVariant handle = driver ? driver->handle() : QVariant();
+        if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+            return nullptr;
+        return *static_cast<sqlite3 *const *>(handle.constData());
+    }
+
+    // Straight from SQLite: each value once, text as the database's own UTF-8 bytes, no
+    // QVariant and no UTF-16 copy while reading. Values come out of the same kinds as the
+    // QSQLITE driver gives them.
+    std::optional<RecordsetPtr> readRowsNative(sqlite3 *db, const QString &statement) {
+        sqlite3_stmt *query = nullptr;
+        const void *tail = nullptr;
+        const int bytes = int((statement.size() + 1) * qsizetype(sizeof(QChar)));
+        if (sqlite3_prepare16_v2(db, statement.constData(), bytes, &query, &tail) != SQLITE_OK || !query) {
+            sqlite3_finalize(query);
+            return std::nullopt;
+        }
+        const int columns = sqlite3_column_count(query);
+        const bool oneStatement = !tail || QStringView(static_cast<const QChar *>(tail)).trimmed().isEmpty();
+        if (columns <= 0 || !oneStatement) {
+            sqlite3_finalize(query);
+            return std::nullopt;
+        }
+        // Field names as the driver gives them: double quotes removed.
+        QStringList names;
+        names.reserve(columns);
+        for (int c = 0; c < columns; ++c)
+            names << QString::fromUtf8(sqlite3_column_name(query, c)).remove(u'"');
+
+        auto rows = std::make_shared<detail::RowStore>(columns);
+        int result = SQLITE_ROW;
+        bool fits = true;
+        while (fits && (result = sqlite3_step(query)) == SQLITE_ROW) {
+            for (int c = 0; c < columns && fits; ++c) {
+                // One call into the connection per value; the value's own accessors then
+                // take no lock. Only this thread uses the connection while the call runs.
+                sqlite3_value *value = sqlite3_column_value(query, c);
+                switch (sqlite3_value_type(value)) {
+                case SQLITE_NULL:
+                    fits = rows->addNull();
+                    break;
+                case SQLITE_INTEGER:
+                    fits = rows->addInteger(sqlite3_value_int64(value));
+                    break;
+                case SQLITE_FLOAT:
+                    fits = rows->addReal(sqlite3_value_double(value));
+                    break;
+                case SQLITE_BLOB: {
+                    const void *blob = sqlite3_value_blob(value);
+                    fits = rows->addBlob(blob, sqlite3_value_bytes(value));
+                    break;
+                }
+                default: {
+                    const auto *text = reinterpret_cast<const char *>(sqlite3_value_text(value));
+                    fits = rows->addText(text, sqlite3_value_bytes(value));
+                    break;
+                }
+                }
+            }
+        }
+        if (!fits) {
+            sqlite3_finalize(query);
+            return tooBig();
+        }
+        if (result != SQLITE_DONE) {
+            // A generic failure carries its particular code once the statement is reset.
+            if (result == SQLITE_ERROR || result == SQLITE_CONSTRAINT)
+                result = sqlite3_reset(query);
+            errorNumber = result;
+            errorDescription = QString::fromUtf8(sqlite3_errmsg(db));
+            sqlite3_finalize(query);
+            return RecordsetPtr();
+        }
+        sqlite3_finalize(query);
+        rows->squeeze();
+        return std::make_shared<Recordset>(std::move(names), std::move(rows));
+    }
+
+    // Through QtSql, for any driver: each value taken from the driver once and kept as its
+    // bytes, not as a QVariant per value.
+    std::optional<RecordsetPtr> readRowsQt(const QString &statement) {
         QSqlQuery query(database());
         query.setForwardOnly(true);
         if (!query.exec(statement)) {
@@ -76,27 +173,26 @@ public:
                     fits = rows->addBlob(blob.constData(), blob.size());
                     break;
                 }
-                case QMetaType::QString:
-                    // Read in place: the driver's own string, not a copy of it.
-                    fits = rows->addText(*static_cast<const QString *>(value.constData()));
-                    break;
                 default:
                     fits = rows->addText(value.toString());
                     break;
                 }
             }
         }
-        if (!fits) {
-            errorNumber = 18; // SQLITE_TOOBIG
-            errorDescription = QStringLiteral("string or blob too big");
-            return RecordsetPtr();
-        }
+        if (!fits)
+            return tooBig();
         if (query.lastError().isValid()) {
             takeError(query.lastError());
             return RecordsetPtr();
         }
         rows->squeeze();
         return std::make_shared<Recordset>(std::move(names), std::move(rows));
+    }
+
+    RecordsetPtr tooBig() {
+        errorNumber = SQLITE_TOOBIG;
+        errorDescription = QStringLiteral("string or blob too big");
+        return RecordsetPtr();
     }
 
     // Runs a transaction statement. QSqlDatabase::transaction(), commit() and rollback()
@@ -168,7 +264,7 @@ bool Connection::Open() {
     ClearErrors();
     const QString file = DataSource();
     if (file.isEmpty()) {
-        d->errorNumber = 14; // SQLITE_CANTOPEN
+        d->errorNumber = SQLITE_CANTOPEN;
         d->errorDescription = QStringLiteral("unable to open database file");
         return false;
     }
@@ -211,7 +307,7 @@ bool Connection::IsOpen() const {
 
 bool Connection::BeginTrans() {
     if (!IsOpen()) {
-        d->errorNumber = 21; // SQLITE_MISUSE
+        d->errorNumber = SQLITE_MISUSE;
         d->errorDescription = QStringLiteral("the connection is not open");
         return false;
     }
@@ -239,7 +335,7 @@ bool Connection::RollbackTrans() {
 
 RecordsetPtr Connection::Execute(const QString &statement) {
     if (!IsOpen()) {
-        d->errorNumber = 21; // SQLITE_MISUSE
+        d->errorNumber = SQLITE_MISUSE;
         d->errorDescription = QStringLiteral("the connection is not open");
         return {};
     }

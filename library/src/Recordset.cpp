@@ -41,12 +41,11 @@ void RowStore::squeeze() {
     }
 }
 
-QVariant RowStore::value(qsizetype row, int column) const {
-    const qsizetype index = row * m_columns + column;
-    const Cell cell = m_blocks[std::size_t(index >> BlockBits)][std::size_t(index & (BlockSize - 1))];
-    const char *bytes = m_bytes + cell.offset;
-    const qsizetype size = cell.sizeAndKind & ((quint32(1) << SizeBits) - 1);
-    switch (Kind(cell.sizeAndKind >> SizeBits)) {
+QVariant RowStore::value(qsizetype row, int column, qsizetype maxChars) const {
+    const Cell at = cell(row, column);
+    const char *bytes = m_bytes + at.offset;
+    qsizetype size = sizeOf(at);
+    switch (kindOf(at)) {
     case Integer: {
         qint64 value;
         std::memcpy(&value, bytes, sizeof value);
@@ -58,10 +57,18 @@ QVariant RowStore::value(qsizetype row, int column) const {
         return QVariant(value);
     }
     case Text: {
-        // Copied, not read in place: a blob before it may leave the text at an odd address.
-        QString text(size / qsizetype(sizeof(QChar)), Qt::Uninitialized);
-        if (size > 0)
-            std::memcpy(text.data(), bytes, std::size_t(size));
+        // A UTF-8 character takes 1 to 4 bytes for 1 or 2 UTF-16 units: 4 bytes a character
+        // always reach far enough, and the cut goes back to the start of a character.
+        const bool cut = maxChars >= 0 && size > 4 * maxChars;
+        if (cut) {
+            size = 4 * maxChars;
+            while (size > 0 && (uchar(bytes[size]) & 0xC0) == 0x80)
+                --size;
+        }
+        // Empty text stays text, distinct from Null, even before the buffer has any byte.
+        QString text = size > 0 ? QString::fromUtf8(bytes, size) : QString(0, Qt::Uninitialized);
+        if (maxChars >= 0 && text.size() > maxChars)
+            text.truncate(text.at(maxChars - 1).isHighSurrogate() ? maxChars - 1 : maxChars);
         return QVariant(text);
     }
     case Blob:
@@ -113,6 +120,17 @@ QVariant Recordset::Value(int row, int index) const {
     if (m_store)
         return index < m_store->columnCount() ? m_store->value(row, index) : QVariant();
     return m_rows.at(row).value(index);
+}
+
+QVariant Recordset::Value(int row, int index, qsizetype maxChars) const {
+    if (!m_open || index < 0 || index >= m_fieldNames.size() || row < 0 || row >= m_count)
+        return {};
+    if (m_store)
+        return index < m_store->columnCount() ? m_store->value(row, index, maxChars) : QVariant();
+    QVariant value = m_rows.at(row).value(index);
+    if (maxChars >= 0 && value.typeId() == QMetaType::QString && value.toString().size() > maxChars)
+        return value.toString().left(maxChars);
+    return value;
 }
 
 QString Recordset::Text(const QString &name) const {

@@ -1,6 +1,6 @@
 // The rows of a recordset as they came from the database, kept compactly: every value's bytes
-// one after another in one buffer (text as UTF-16 code units), and per value only where it
-// starts, its size and its kind. A value becomes a QVariant when it is read, so that a table
+// one after another in one buffer (text as the database's own UTF-8), and per value only where
+// it starts, its size and its kind. A value becomes a QVariant when it is read, so that a table
 // of 150,000 invoices costs tens of megabytes rather than hundreds, and columns nobody reads
 // are never converted.
 #pragma once
@@ -31,8 +31,10 @@ public:
     bool addNull() { return addBytes(Null, nullptr, 0); }
     bool addInteger(qint64 value) { return addBytes(Integer, &value, sizeof value); }
     bool addReal(double value) { return addBytes(Real, &value, sizeof value); }
+    bool addText(const char *utf8, qsizetype size) { return addBytes(Text, utf8, size); }
     bool addText(const QString &text) {
-        return addBytes(Text, text.constData(), text.size() * qsizetype(sizeof(QChar)));
+        const QByteArray utf8 = text.toUtf8();
+        return addText(utf8.constData(), utf8.size());
     }
     bool addBlob(const void *data, qsizetype size) { return addBytes(Blob, data, size); }
     // Gives back the spare room of the byte buffer once every row is in.
@@ -40,7 +42,9 @@ public:
 
     // Null as an invalid QVariant, an integer as qlonglong, a real as double, text as
     // QString, a blob as QByteArray.
-    QVariant value(qsizetype row, int column) const;
+    // With maxChars of 0 or more, a text value gives only its first maxChars characters,
+    // and the rest of it is never converted.
+    QVariant value(qsizetype row, int column, qsizetype maxChars = -1) const;
 
 private:
     struct Cell {
@@ -56,6 +60,12 @@ private:
     }
 
     bool addBytes(Kind kind, const void *data, qsizetype size);
+    Cell cell(qsizetype row, int column) const {
+        const qsizetype index = row * m_columns + column;
+        return m_blocks[std::size_t(index >> BlockBits)][std::size_t(index & (BlockSize - 1))];
+    }
+    static qsizetype sizeOf(Cell cell) { return cell.sizeAndKind & ((quint32(1) << SizeBits) - 1); }
+    static Kind kindOf(Cell cell) { return Kind(cell.sizeAndKind >> SizeBits); }
 
     int m_columns;
     // One growing block (realloc moves large blocks without copying them).

@@ -33,7 +33,7 @@ void frmAddressBook::SetupList() {
     // Kept in last-name order until the first header click.
     ListViewSort::Setup(lvNames, true, LastNameColumn);
     connect(lvNames->header(), &QHeaderView::sectionClicked, this, &frmAddressBook::lvNames_ColumnClick);
-    connect(lvNames, &QTreeWidget::itemClicked, this, [this] { lvNames_Click(); });
+    connect(lvNames, &ListView::Click, this, &frmAddressBook::lvNames_Click);
     connect(lvNames, &ListView::KeyPress, this, &frmAddressBook::lvNames_KeyPress);
 }
 
@@ -59,29 +59,23 @@ void frmAddressBook::RefillList() {
 }
 
 void frmAddressBook::ForgetSharedRow() {
-    // Compared, never followed: the shared row may belong to another window's list.
-    if (!modGlobal::itmShared || !lvNames)
-        return;
-    for (int i = 0; i < lvNames->topLevelItemCount(); ++i) {
-        if (lvNames->topLevelItem(i) == modGlobal::itmShared) {
-            modGlobal::itmShared = nullptr;
-            return;
-        }
-    }
+    // The shared row may belong to another window's list: that one stays.
+    if (lvNames && modGlobal::itmShared.list == lvNames)
+        modGlobal::itmShared = {};
 }
 
 void frmAddressBook::lvNames_Click() {
-    QTreeWidgetItem *item = lvNames->SelectedItem();
-    if (!item)
+    const int row = lvNames->SelectedRow();
+    if (row < 0)
         return;
     modGlobal::SetBusyPointer();
-    modGlobal::itmShared = item;
-    lblID->setText(ListView::Key(item));
+    modGlobal::itmShared = {lvNames, lvNames->Key(row)};
+    lblID->setText(lvNames->Key(row));
     // Stored values show whole, even one longer than its box takes by typing, so that an
     // update never cuts it.
     for (int i = 0; i < FieldCount; ++i)
         controls::ShowStoredText(txtEdit[std::size_t(i)],
-                                 ListView::Value(item, FirstFieldColumn + i).toString());
+                                 lvNames->Value(row, FirstFieldColumn + i).toString());
     modGlobal::SetDefaultPointer();
 }
 

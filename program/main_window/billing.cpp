@@ -26,7 +26,7 @@ constexpr int TotalCaption = 7;
 } // namespace
 
 void frmOrdwen::ConnectBilling() {
-    connect(lvBilling, &QTreeWidget::itemClicked, this, [this] { lvBilling_Click(); });
+    connect(lvBilling, &ListView::Click, this, &frmOrdwen::lvBilling_Click);
     connect(lvBilling, &ListView::KeyPress, this, &frmOrdwen::lvBilling_KeyPress);
     connect(cmdTotalAmount, &QPushButton::clicked, this, &frmOrdwen::cmdTotalAmount_Click);
     connect(cmdPrintInvoice, &QPushButton::clicked, this, &frmOrdwen::cmdPrintInvoice_Click);
@@ -34,7 +34,7 @@ void frmOrdwen::ConnectBilling() {
     for (QLineEdit *box : txtBilling)
         box->installEventFilter(this);
 
-    connect(lvInvoices, &QTreeWidget::itemClicked, this, [this] { lvInvoices_Click(); });
+    connect(lvInvoices, &ListView::Click, this, &frmOrdwen::lvInvoices_Click);
     connect(lvInvoices, &ListView::KeyPress, this, &frmOrdwen::lvInvoices_KeyPress);
     connect(cmdDeleteInvoice, &QPushButton::clicked, this, &frmOrdwen::cmdDeleteInvoice_Click);
     connect(cmdClearInvoice, &QPushButton::clicked, this, &frmOrdwen::cmdClearInvoice_Click);
@@ -43,17 +43,17 @@ void frmOrdwen::ConnectBilling() {
 void frmOrdwen::lvBilling_Click() {
     using namespace client;
     modGlobal::SetBusyPointer();
-    QTreeWidgetItem *item = lvBilling->SelectedItem();
-    if (!item) {
+    const int row = lvBilling->SelectedRow();
+    if (row < 0) {
         modGlobal::SetDefaultPointer();
         return;
     }
-    modGlobal::itmShared = item;
+    modGlobal::itmShared = {lvBilling, lvBilling->Key(row)};
     // Each caption holds the value and one blank, and is stored so.
-    auto show = [item, this](int caption, int column) {
-        lblClient[std::size_t(caption)]->setText(ListView::Value(item, column).toString() + QLatin1Char(' '));
+    auto show = [row, this](int caption, int column) {
+        lblClient[std::size_t(caption)]->setText(lvBilling->Value(row, column).toString() + QLatin1Char(' '));
     };
-    lblBillID->setText(ListView::Key(item));
+    lblBillID->setText(lvBilling->Key(row));
     show(0, ColName);
     for (int i = 0; i < 5; ++i)
         show(1 + i, ColBAdd1 + i);
@@ -62,7 +62,7 @@ void frmOrdwen::lvBilling_Click() {
     show(10, ColService);
     show(11, ColFeeType);
     show(12, ColPets);
-    rtBilling->setPlainText(ListView::Value(item, ColNotes).toString());
+    rtBilling->setPlainText(lvBilling->Value(row, ColNotes).toString());
     modGlobal::SetDefaultPointer();
 }
 
@@ -222,11 +222,11 @@ void frmOrdwen::txtBilling_KeyPress(int index, int &KeyAscii) {
 
 void frmOrdwen::lvInvoices_Click() {
     modGlobal::SetBusyPointer();
-    if (QTreeWidgetItem *item = lvInvoices->SelectedItem()) {
-        modGlobal::itmShared = item;
-        lblInvoice[0]->setText(ListView::Key(item));
-        lblInvoice[1]->setText(item->text(1) + QLatin1Char(' '));
-        lblInvoice[2]->setText(item->text(2) + QLatin1Char(' '));
+    if (const int row = lvInvoices->SelectedRow(); row >= 0) {
+        modGlobal::itmShared = {lvInvoices, lvInvoices->Key(row)};
+        lblInvoice[0]->setText(lvInvoices->Key(row));
+        lblInvoice[1]->setText(lvInvoices->Text(row, 1) + QLatin1Char(' '));
+        lblInvoice[2]->setText(lvInvoices->Text(row, 2) + QLatin1Char(' '));
     }
     modGlobal::SetDefaultPointer();
 }

@@ -132,7 +132,7 @@ frmOrdwen::ClientValues(QComboBox *clientType, const std::array<QLineEdit *, Cli
 
 void frmOrdwen::RefillClientLists() {
     // The rows are about to go: no shared reference may point at one.
-    modGlobal::itmShared = nullptr;
+    modGlobal::itmShared = {};
     lvClients->clear();
     LoadClientList();
     lvBilling->clear();

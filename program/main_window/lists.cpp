@@ -65,7 +65,7 @@ void frmOrdwen::SetupLists() {
     connect(lvInvoices->header(), &QHeaderView::sectionClicked, this, &frmOrdwen::lvInvoices_ColumnClick);
     connect(lvNotes->header(), &QHeaderView::sectionClicked, this, &frmOrdwen::lvNotes_ColumnClick);
 
-    connect(lvClients, &QTreeWidget::itemClicked, this, [this] { lvClients_Click(); });
+    connect(lvClients, &ListView::Click, this, &frmOrdwen::lvClients_Click);
     connect(lvClients, &ListView::KeyPress, this, &frmOrdwen::lvClients_KeyPress);
 }
 
@@ -88,14 +88,14 @@ void frmOrdwen::LoadNotesList() {
 void frmOrdwen::lvClients_Click() {
     using namespace client;
     modGlobal::SetBusyPointer();
-    QTreeWidgetItem *item = lvClients->SelectedItem();
-    if (!item) {
+    const int row = lvClients->SelectedRow();
+    if (row < 0) {
         modGlobal::SetDefaultPointer();
         return;
     }
-    modGlobal::itmShared = item;
-    auto cell = [item](int column) { return ListView::Value(item, column).toString(); };
-    lblID->setText(ListView::Key(item));
+    modGlobal::itmShared = {lvClients, lvClients->Key(row)};
+    auto cell = [this, row](int column) { return lvClients->Value(row, column).toString(); };
+    lblID->setText(lvClients->Key(row));
     // A type outside the box's list leaves the box empty rather than showing the previous
     // client's type.
     cboBoxEdit->setCurrentIndex(
@@ -107,7 +107,7 @@ void frmOrdwen::lvClients_Click() {
     options::SwitchOnCaption(optServiceEdit, cell(ColService));
     // The fee as the fee box shows it, from the stored amount itself; text that is no
     // number shows as it is.
-    const QVariant fee = ListView::Value(item, ColFee);
+    const QVariant fee = lvClients->Value(row, ColFee);
     const bool amount = fee.typeId() == QMetaType::Double || fee.typeId() == QMetaType::Float ||
                         fee.typeId() == QMetaType::Int || fee.typeId() == QMetaType::LongLong;
     controls::ShowStoredText(txtEdit[FeeIndex],

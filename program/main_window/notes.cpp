@@ -14,7 +14,7 @@
 #include <QTextEdit>
 
 void frmOrdwen::ConnectNotes() {
-    connect(lvNotes, &QTreeWidget::itemClicked, this, [this] { lvNotes_Click(); });
+    connect(lvNotes, &ListView::Click, this, &frmOrdwen::lvNotes_Click);
     connect(lvNotes, &ListView::KeyPress, this, &frmOrdwen::lvNotes_KeyPress);
     connect(cmdSaveNotes, &QPushButton::clicked, this, &frmOrdwen::cmdSaveNotes_Click);
     connect(cmdDeleteNote, &QPushButton::clicked, this, &frmOrdwen::cmdDeleteNote_Click);
@@ -24,12 +24,12 @@ void frmOrdwen::ConnectNotes() {
 
 void frmOrdwen::lvNotes_Click() {
     modGlobal::SetBusyPointer();
-    if (QTreeWidgetItem *item = lvNotes->SelectedItem()) {
-        modGlobal::itmShared = item;
-        lblNoteID->setText(ListView::Key(item));
+    if (const int row = lvNotes->SelectedRow(); row >= 0) {
+        modGlobal::itmShared = {lvNotes, lvNotes->Key(row)};
+        lblNoteID->setText(lvNotes->Key(row));
         // The stored text whole, line breaks included (the row shows it on one line). The
         // leading blank goes again when the note is saved, which trims the editor first.
-        rtNotes->setPlainText(QLatin1Char(' ') + ListView::Value(item, 1).toString());
+        rtNotes->setPlainText(QLatin1Char(' ') + lvNotes->Value(row, 1).toString());
     }
     modGlobal::SetDefaultPointer();
 }

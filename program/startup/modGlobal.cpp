@@ -31,7 +31,7 @@ ordwen::ConnectionPtr conShared;
 std::shared_ptr<ordwen::_House> objHouse;
 QString strProcedure;
 ordwen::RecordsetPtr rsShared;
-QTreeWidgetItem *itmShared = nullptr;
+ListRow itmShared;
 QString strOwnerName;
 QString strCompany;
 
@@ -363,7 +363,7 @@ void CloseAll() {
         lock.reset();
     }
     rsShared.reset();
-    itmShared = nullptr;
+    itmShared = {};
     if (objHouse)
         objHouse.reset();
     if (conShared)

@@ -9,11 +9,24 @@
 #include <functional>
 #include <memory>
 
-class QTreeWidgetItem;
+class QObject;
 class QWidget;
 class QLockFile;
 
 namespace modGlobal {
+
+// A row of a list, as the program holds on to it: the list and the row's key. It is
+// compared, never followed: the rows of a list go at every refill.
+struct ListRow {
+    ListRow() = default;
+    ListRow(std::nullptr_t) {}
+    ListRow(const QObject *list, QString key) : list(list), key(std::move(key)) {}
+    explicit operator bool() const { return list != nullptr; }
+    bool operator==(const ListRow &) const = default;
+
+    const QObject *list = nullptr;
+    QString key;
+};
 
 // The program's title and version, as windows and messages show them.
 inline constexpr char AppTitle[] = "Brisola";
@@ -26,7 +39,7 @@ extern ordwen::ConnectionPtr conShared;          // the report connection while 
 extern std::shared_ptr<ordwen::_House> objHouse; // the one data-access object of all windows
 extern QString strProcedure;                     // procedure named in the start-up error message
 extern ordwen::RecordsetPtr rsShared;            // the one recordset slot in use at any time
-extern QTreeWidgetItem *itmShared;               // the list row being worked on
+extern ListRow itmShared;                        // the list row being worked on
 extern QString strOwnerName;                     // owner's first and last name
 extern QString strCompany;                       // business name
 

@@ -1,6 +1,7 @@
 #include "tools/Find.h"
 
 #include "controls/Builders.h"
+#include "controls/ListView.h"
 #include "controls/Twips.h"
 #include "startup/modGlobal.h"
 
@@ -8,7 +9,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStringMatcher>
-#include <QTreeWidget>
 
 namespace tools {
 
@@ -22,9 +22,9 @@ constexpr int ButtonWidth = 1300;
 constexpr int ButtonHeight = 375;
 
 // The text is prepared for searching once, not once per cell.
-bool rowHolds(const QTreeWidgetItem *row, int columns, const QStringMatcher &text) {
+bool rowHolds(const ListView *list, int row, int columns, const QStringMatcher &text) {
     for (int column = 0; column < columns; ++column) {
-        if (text.indexIn(row->text(column)) >= 0)
+        if (text.indexIn(list->Text(row, column)) >= 0)
             return true;
     }
     return false;
@@ -32,28 +32,22 @@ bool rowHolds(const QTreeWidgetItem *row, int columns, const QStringMatcher &tex
 
 } // namespace
 
-QTreeWidgetItem *FindNextRow(const QTreeWidget *list, const QString &text) {
+int FindNextRow(const ListView *list, const QString &text) {
     if (!list || text.isEmpty())
-        return nullptr;
+        return -1;
     const int rows = list->topLevelItemCount();
     if (rows == 0)
-        return nullptr;
+        return -1;
     const int columns = list->columnCount();
     const QStringMatcher matcher(text, Qt::CaseInsensitive);
-    const int current = list->currentItem() ? list->indexOfTopLevelItem(list->currentItem()) : -1;
+    const int current = list->currentIndex().isValid() ? list->currentIndex().row() : -1;
     // Round the list once from the row after the current one; the current row comes last.
     for (int step = 1; step <= rows; ++step) {
-        const int index = (current + step) % rows;
-        QTreeWidgetItem *row = list->topLevelItem(index);
-        if (rowHolds(row, columns, matcher))
+        const int row = (current + step) % rows;
+        if (rowHolds(list, row, columns, matcher))
             return row;
     }
-    return nullptr;
-}
-
-void ChooseRow(QTreeWidget *list, QTreeWidgetItem *row) {
-    list->setCurrentItem(row, 0, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    list->scrollToItem(row);
+    return -1;
 }
 
 frmFind::frmFind(QWidget *parent, FindTarget target) : QDialog(parent), m_target(std::move(target)) {
@@ -99,14 +93,14 @@ bool frmFind::cmdFindNext_Click() {
                                QMessageBox::Warning);
         return false;
     }
-    QTreeWidgetItem *row = FindNextRow(scope.list, text);
-    if (!row) {
+    const int row = FindNextRow(scope.list, text);
+    if (row < 0) {
         modGlobal::ShowMessage(this,
                                QStringLiteral("No row of the list holds \"") + text + QStringLiteral("\". "),
                                QMessageBox::Information);
         return false;
     }
-    ChooseRow(scope.list, row);
+    scope.list->ChooseRow(row);
     if (scope.click)
         scope.click();
     return true;

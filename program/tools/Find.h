@@ -10,23 +10,19 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTreeWidget;
-class QTreeWidgetItem;
+class ListView;
 
 namespace tools {
 
 // The first row after the list's current row (from the top when none is current) that holds
 // the text in any column, ignoring case, going round to the top after the last row; the
-// current row itself is found last. Null when no row holds it, and for an empty text.
-QTreeWidgetItem *FindNextRow(const QTreeWidget *list, const QString &text);
-
-// Makes the row the list's current and only selected row, scrolled into view.
-void ChooseRow(QTreeWidget *list, QTreeWidgetItem *row);
+// current row itself is found last. -1 when no row holds it, and for an empty text.
+int FindNextRow(const ListView *list, const QString &text);
 
 // The list a find searches and what a click on its rows does (the list's click handler).
 // A null list: the window shows no list just now.
 struct FindScope {
-    QTreeWidget *list = nullptr;
+    ListView *list = nullptr;
     std::function<void()> click;
 };
 using FindTarget = std::function<FindScope()>;

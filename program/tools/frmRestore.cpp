@@ -75,7 +75,6 @@ frmRestore::frmRestore(QWidget *parent, std::function<void()> afterRestore)
     lvCopies->AddColumn(QStringLiteral("Invoices"), 1100, Qt::AlignRight);
     lvCopies->AddColumn(QStringLiteral("Notes"), 1100, Qt::AlignRight);
     lvCopies->AddColumn(QStringLiteral("Address Entries"), 1600, Qt::AlignRight);
-    lvCopies->setSortingEnabled(false);
     controls::NameAfterLabel(lblCopies, lvCopies);
 
     const int buttonTop = ClientHeight - Margin - ButtonHeight;
@@ -109,7 +108,7 @@ void frmRestore::FillList() {
     lvCopies->clear();
     m_copies = ListSafetyCopies();
     for (const SafetyCopy &copy : std::as_const(m_copies)) {
-        QTreeWidgetItem *row = lvCopies->AddRow(copy.path);
+        const int row = lvCopies->AddRow(copy.path);
         lvCopies->SetCell(row, 0, CopyCaption(copy));
         if (copy.counts) {
             lvCopies->SetCell(row, 1, countText(copy, &RecordCounts::clients));
@@ -124,12 +123,12 @@ void frmRestore::FillList() {
 }
 
 void frmRestore::cmdRestore_Click() {
-    QTreeWidgetItem *row = lvCopies->SelectedItem();
-    if (!row) {
+    const int row = lvCopies->SelectedRow();
+    if (row < 0) {
         messages::ChooseFirst(this, QStringLiteral("Select a safety copy to restore! "));
         return;
     }
-    const QString path = ListView::Key(row);
+    const QString path = lvCopies->Key(row);
     const auto chosen = std::find_if(m_copies.cbegin(), m_copies.cend(),
                                      [&path](const SafetyCopy &copy) { return copy.path == path; });
     if (chosen == m_copies.cend())

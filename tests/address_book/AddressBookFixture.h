@@ -105,33 +105,26 @@ public:
     }
 
     // The texts of one column, top to bottom.
-    static QStringList column(const QTreeWidget *list, int column) {
+    static QStringList column(const ListView *list, int column) {
         QStringList texts;
         for (int i = 0; i < list->topLevelItemCount(); ++i)
-            texts << list->topLevelItem(i)->text(column);
+            texts << list->Text(i, column);
         return texts;
     }
 
-    static int rowOf(const QTreeWidget *list, const QString &key) {
-        for (int i = 0; i < list->topLevelItemCount(); ++i) {
-            if (ListView::Key(list->topLevelItem(i)) == key)
-                return i;
-        }
-        return -1;
-    }
+    static int rowOf(const ListView *list, const QString &key) { return list->RowOf(key); }
 
     // A real mouse click on a row of the list.
-    static void clickRow(QTreeWidget *list, int row) {
-        QTreeWidgetItem *item = list->topLevelItem(row);
-        list->scrollToItem(item);
+    static void clickRow(ListView *list, int row) {
+        list->scrollTo(list->model()->index(row, 0));
         list->horizontalScrollBar()->setValue(0);
-        const QRect rect = list->visualItemRect(item);
+        const QRect rect = list->RowRect(row);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(10, rect.center().y()));
         QApplication::processEvents();
     }
 
     // A real mouse click on a column header of the list.
-    static void clickHeader(QTreeWidget *list, int column) {
+    static void clickHeader(ListView *list, int column) {
         QHeaderView *header = list->header();
         list->horizontalScrollBar()->setValue(header->sectionPosition(column));
         QApplication::processEvents();

@@ -7,8 +7,10 @@
 #include "controls/ListViewSort.h"
 #include "startup/modGlobal.h"
 
+#include <QCollator>
 #include <QTest>
-#include <QTreeWidget>
+
+#include <algorithm>
 
 namespace {
 
@@ -30,29 +32,50 @@ ordwen::Recordset recordset(const QStringList &texts) {
         rows);
 }
 
-QStringList keys(const QTreeWidget &list) {
+QStringList keys(const ListView &list) {
     QStringList result;
     for (int i = 0; i < list.topLevelItemCount(); ++i)
-        result << list.topLevelItem(i)->text(0);
+        result << list.Text(i, 0);
     return result;
 }
 
-// The control's own order: ordinary rows with the same texts, sorted by the control.
+// The order a person reads the shown texts in: compared one pair at a time by the user's
+// collator, stable, an empty text first and a cell never given text last (ascending).
 QStringList ordinaryOrder(const QStringList &texts, int column, Qt::SortOrder order, int unfilledRows = 0) {
-    QTreeWidget plain;
-    plain.setColumnCount(4);
+    struct Row {
+        QString key;
+        QString shown;
+        bool hasText;
+    };
+    QList<Row> rows;
     for (int i = 0; i < texts.size(); ++i) {
-        auto *item = new QTreeWidgetItem(&plain);
-        item->setText(0, QStringLiteral("R%1").arg(i));
-        item->setText(1, texts.at(i));
-        item->setText(2, modGlobal::NumberText(double(i) + 0.5));
-        item->setText(3, modGlobal::DateText(
-                             QStringLiteral("2024-03-%1").arg(1 + i % 3, 2, 10, QLatin1Char('0')), false));
+        const QString day = QStringLiteral("2024-03-%1").arg(1 + i % 3, 2, 10, QLatin1Char('0'));
+        const QString shown = column == 1 ? QString(texts.at(i))
+                                                .replace(QLatin1Char('\r'), QLatin1Char(' '))
+                                                .replace(QLatin1Char('\n'), QLatin1Char(' '))
+                              : column == 2 ? modGlobal::NumberText(double(i) + 0.5)
+                                            : modGlobal::DateText(day, false);
+        rows.append({QStringLiteral("R%1").arg(i), shown, true});
     }
     for (int i = 0; i < unfilledRows; ++i)
-        (new QTreeWidgetItem(&plain))->setText(0, QStringLiteral("U%1").arg(i));
-    plain.sortItems(column, order);
-    return keys(plain);
+        rows.append({QStringLiteral("U%1").arg(i), QString(), false});
+    const QCollator collator;
+    auto less = [&collator](const Row &a, const Row &b) {
+        if (a.hasText != b.hasText)
+            return a.hasText;
+        if (a.shown.isEmpty() || b.shown.isEmpty())
+            return a.shown.isEmpty() && !b.shown.isEmpty();
+        return collator.compare(a.shown, b.shown) < 0;
+    };
+    if (order == Qt::AscendingOrder)
+        std::stable_sort(rows.begin(), rows.end(), less);
+    else
+        std::stable_sort(rows.begin(), rows.end(),
+                         [&less](const Row &a, const Row &b) { return less(b, a); });
+    QStringList result;
+    for (const Row &row : rows)
+        result << row.key;
+    return result;
 }
 
 } // namespace
@@ -95,6 +118,10 @@ private slots:
             << 1 << 0;
         QTest::newRow("amounts compare as text") << QStringList(12, QStringLiteral("x")) << 2 << 0;
         QTest::newRow("dates compare as text") << QStringList(7, QStringLiteral("x")) << 3 << 0;
+        QTest::newRow("names as a person reads them")
+            << QStringList{QStringLiteral("O'Neil"), QStringLiteral("adams"), QStringLiteral("zed"),
+                           QStringLiteral("Ábel")}
+            << 1 << 0;
         QTest::newRow("rows without cells beside filled rows")
             << QStringList{QStringLiteral("b"), QString(), QStringLiteral("a")} << 1 << 3;
     }
@@ -134,6 +161,8 @@ private slots:
         rs.MoveFirst();
         FillList(&list, rs, Columns);
         QCOMPARE(keys(list), ordinaryOrder(texts, 1, Qt::AscendingOrder));
+        // Letter case and accents as a person reads them, not by character code.
+        QCOMPARE(keys(list), (QStringList{"R4", "R5", "R1", "R2", "R3", "R0"}));
     }
 
     // A fill takes the rows from the recordset's current row to its end, leaves the recordset
@@ -153,16 +182,16 @@ private slots:
             rs.Close();
         }
         QCOMPARE(keys(list), (QStringList{QStringLiteral("R1"), QStringLiteral("R2"), QStringLiteral("R3")}));
-        QTreeWidgetItem *last = list.topLevelItem(2);
-        QCOMPARE(ListView::Key(last), QStringLiteral("R3"));
-        QCOMPARE(last->text(1), QStringLiteral("fig leaf"));
-        QCOMPARE(ListView::Value(last, 1), QVariant(QStringLiteral("fig\nleaf")));
-        QCOMPARE(ListView::Value(last, 2), QVariant(3.5));
-        QCOMPARE(last->text(3), modGlobal::DateText(QStringLiteral("2024-03-01"), false));
+        const int last = 2;
+        QCOMPARE(list.Key(last), QStringLiteral("R3"));
+        QCOMPARE(list.Text(last, 1), QStringLiteral("fig leaf"));
+        QCOMPARE(list.Value(last, 1), QVariant(QStringLiteral("fig\nleaf")));
+        QCOMPARE(list.Value(last, 2), QVariant(3.5));
+        QCOMPARE(list.Text(last, 3), modGlobal::DateText(QStringLiteral("2024-03-01"), false));
         ListViewSort::ColumnClick(&list, 1); // descending
         ListViewSort::ColumnClick(&list, 1); // ascending
         QCOMPARE(keys(list), (QStringList{QStringLiteral("R2"), QStringLiteral("R3"), QStringLiteral("R1")}));
-        QCOMPARE(list.topLevelItem(0)->text(1), QStringLiteral("Apple"));
+        QCOMPARE(list.Text(0, 1), QStringLiteral("Apple"));
     }
 
     void filledRowReadsBackLikeAnOrdinaryRow() {
@@ -177,64 +206,48 @@ private slots:
         rs.MoveFirst();
         FillList(&list, rs, Columns);
         QCOMPARE(list.topLevelItemCount(), 3);
-        QTreeWidgetItem *first = list.topLevelItem(0);
-        QTreeWidgetItem *second = list.topLevelItem(1);
-        QTreeWidgetItem *third = list.topLevelItem(2);
+        const int first = 0;
+        const int second = 1;
+        const int third = 2;
 
-        QCOMPARE(ListView::Key(first), QStringLiteral("QD-7"));
-        QCOMPARE(first->text(0), QStringLiteral("QD-7"));
-        QCOMPARE(first->text(1), QStringLiteral("Key under  the mat"));
-        QCOMPARE(ListView::Value(first, 1), QVariant(QStringLiteral("Key under\r\nthe mat")));
-        QCOMPARE(first->text(2), modGlobal::NumberText(1234.5));
-        QCOMPARE(ListView::Value(first, 2), QVariant(1234.5));
-        QCOMPARE(first->text(3), modGlobal::DateText(QStringLiteral("2024-03-05"), false));
-        QCOMPARE(ListView::Value(first, 3), QVariant(QStringLiteral("2024-03-05")));
+        QCOMPARE(list.Key(first), QStringLiteral("QD-7"));
+        QCOMPARE(list.Text(first, 0), QStringLiteral("QD-7"));
+        QCOMPARE(list.Text(first, 1), QStringLiteral("Key under  the mat"));
+        QCOMPARE(list.Value(first, 1), QVariant(QStringLiteral("Key under\r\nthe mat")));
+        QCOMPARE(list.Text(first, 2), modGlobal::NumberText(1234.5));
+        QCOMPARE(list.Value(first, 2), QVariant(1234.5));
+        QCOMPARE(list.Text(first, 3), modGlobal::DateText(QStringLiteral("2024-03-05"), false));
+        QCOMPARE(list.Value(first, 3), QVariant(QStringLiteral("2024-03-05")));
         // The same date shows the same text; another date its own.
-        QCOMPARE(second->text(3), first->text(3));
-        QCOMPARE(third->text(3), modGlobal::DateText(QStringLiteral("2024-04-30"), false));
-        QVERIFY(third->text(3) != first->text(3));
+        QCOMPARE(list.Text(second, 3), list.Text(first, 3));
+        QCOMPARE(list.Text(third, 3), modGlobal::DateText(QStringLiteral("2024-04-30"), false));
+        QVERIFY(list.Text(third, 3) != list.Text(first, 3));
         // Null shows empty; empty text stays empty.
-        QCOMPARE(second->text(1), QString());
-        QCOMPARE(second->text(2), QString());
-        QCOMPARE(ListView::Value(second, 2), QVariant(QString()));
-        QCOMPARE(third->text(1), QString());
+        QCOMPARE(list.Text(second, 1), QString());
+        QCOMPARE(list.Text(second, 2), QString());
+        QCOMPARE(list.Value(second, 2), QVariant(QString()));
+        QCOMPARE(list.Text(third, 1), QString());
         // A Null field is no text at all; an empty field is empty text, as the control keeps them.
-        QVERIFY(second->text(1).isNull());
-        QVERIFY(!third->text(1).isNull());
+        QVERIFY(list.Text(second, 1).isNull());
+        QVERIFY(!list.Text(third, 1).isNull());
         // Cells take their column's alignment.
-        QCOMPARE(first->data(2, Qt::TextAlignmentRole), list.headerItem()->data(2, Qt::TextAlignmentRole));
+        QCOMPARE(list.model()->index(first, 2).data(Qt::TextAlignmentRole),
+                 list.model()->headerData(2, Qt::Horizontal, Qt::TextAlignmentRole));
         // Past the last column there is nothing.
-        QVERIFY(!first->data(4, Qt::DisplayRole).isValid());
+        QVERIFY(!list.model()->index(first, 4).data(Qt::DisplayRole).isValid());
 
         // A cell set later shows the new text and keeps the rest of the row.
         list.SetCell(first, 1, QStringLiteral("Ring twice"));
-        QCOMPARE(first->text(1), QStringLiteral("Ring twice"));
-        QCOMPARE(first->text(0), QStringLiteral("QD-7"));
-        QCOMPARE(ListView::Key(first), QStringLiteral("QD-7"));
+        QCOMPARE(list.Text(first, 1), QStringLiteral("Ring twice"));
+        QCOMPARE(list.Text(first, 0), QStringLiteral("QD-7"));
+        QCOMPARE(list.Key(first), QStringLiteral("QD-7"));
 
         // The key stays the record's identifier when the first cell's text changes.
         list.SetCell(third, 0, QStringLiteral("changed"));
-        QCOMPARE(third->text(0), QStringLiteral("changed"));
-        QCOMPARE(ListView::Key(third), QStringLiteral("QD-9"));
-        QCOMPARE(third->text(3), modGlobal::DateText(QStringLiteral("2024-04-30"), false));
-
-        // A cell given something other than text holds it, and the row keeps everything else.
-        first->setData(2, Qt::DisplayRole, 42);
-        QCOMPARE(first->data(2, Qt::DisplayRole), QVariant(42));
-        QCOMPARE(first->text(1), QStringLiteral("Ring twice"));
-        QCOMPARE(first->text(3), second->text(3));
-        QCOMPARE(ListView::Value(first, 2), QVariant(1234.5));
-        QCOMPARE(ListView::Key(first), QStringLiteral("QD-7"));
-
-        // Other values of a cell are kept beside its text.
-        second->setData(1, Qt::ToolTipRole, QStringLiteral("tip"));
-        QCOMPARE(second->data(1, Qt::ToolTipRole), QVariant(QStringLiteral("tip")));
-        QCOMPARE(ListView::Key(second), QStringLiteral("QD-8"));
-        second->setData(0, Qt::UserRole, QStringLiteral("QD-80"));
-        QCOMPARE(ListView::Key(second), QStringLiteral("QD-80"));
-        QCOMPARE(second->text(0), QStringLiteral("QD-8"));
+        QCOMPARE(list.Text(third, 0), QStringLiteral("changed"));
+        QCOMPARE(list.Key(third), QStringLiteral("QD-9"));
+        QCOMPARE(list.Text(third, 3), modGlobal::DateText(QStringLiteral("2024-04-30"), false));
     }
 };
-
 BRISOLA_TEST_MAIN(tst_list_view)
 #include "tst_list_view.moc"

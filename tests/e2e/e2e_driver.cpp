@@ -80,10 +80,10 @@ private:
         box->setFocus();
         QTest::keyClicks(box, text);
     }
-    static void clickRow(QTreeWidget *list, int row) {
-        QTreeWidgetItem *item = list->topLevelItem(row);
-        list->scrollToItem(item);
-        const QRect rect = list->visualItemRect(item);
+    static void clickRow(QTreeView *list, int row) {
+        const QModelIndex item = list->model()->index(row, 0);
+        list->scrollTo(item);
+        const QRect rect = list->visualRect(item);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(10, rect.center().y()));
     }
 
@@ -251,8 +251,8 @@ private:
         // ... and edited.
         m_script.push_back(showTab(1));
         m_script.push_back(until([this, no] {
-            auto *list = main<QTreeWidget>(QStringLiteral("lvClients"));
-            if (list->topLevelItemCount() != 1)
+            auto *list = main<QTreeView>(QStringLiteral("lvClients"));
+            if (list->model()->rowCount() != 1)
                 return false;
             clickRow(list, 0);
             QLineEdit *phone = main<QLineEdit>(QStringLiteral("txtEdit(6)"));
@@ -265,8 +265,8 @@ private:
         // ... billed, its invoice printed (no printer: a PDF file).
         m_script.push_back(showTab(2));
         m_script.push_back(until([this, ok, no] {
-            auto *list = main<QTreeWidget>(QStringLiteral("lvBilling"));
-            if (list->topLevelItemCount() != 1)
+            auto *list = main<QTreeView>(QStringLiteral("lvBilling"));
+            if (list->model()->rowCount() != 1)
                 return false;
             clickRow(list, 0);
             const QStringList amounts{"2.5", "30", "10", "Oven cleaning", "20", "5.25"};
@@ -288,8 +288,8 @@ private:
         }));
         m_script.push_back(showTab(4));
         m_script.push_back(until([this, ok] {
-            auto *list = main<QTreeWidget>(QStringLiteral("lvNotes"));
-            if (list->topLevelItemCount() != 1)
+            auto *list = main<QTreeView>(QStringLiteral("lvNotes"));
+            if (list->model()->rowCount() != 1)
                 return false;
             clickRow(list, 0);
             expect({{QStringLiteral("Brisola"), ok}});

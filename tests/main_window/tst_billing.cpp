@@ -107,7 +107,7 @@ void TestBilling::chooseClientFillsCaptions() {
     b.w->lvBilling->setFocus();
     QTest::keyClick(b.w->lvBilling, Qt::Key_Up);
     QCOMPARE(b.w->lblBillID->text(), QStringLiteral("QD-2"));
-    QCOMPARE(ListView::Key(b.w->lvBilling->currentItem()), QStringLiteral("QD-1"));
+    QCOMPARE(b.w->lvBilling->Key(b.w->lvBilling->currentIndex().row()), QStringLiteral("QD-1"));
     QTest::keyClick(b.w->lvBilling, Qt::Key_A);
     QCOMPARE(b.w->lblBillID->text(), QStringLiteral("QD-1"));
     QCOMPARE(b.w->lblClient[0]->text(), QStringLiteral("Ann Lee "));

@@ -71,21 +71,24 @@ void TestClientLists::listsShowEveryField() {
         QCOMPARE(list->topLevelItemCount(), 3);
         // Kept sorted by "Client" (the library gives type, then name).
         QCOMPARE(MainWindowFixture::column(list, 2), (QStringList{"Amy", "Moe", "Zed Shop"}));
-        QTreeWidgetItem *zed = list->topLevelItem(2);
-        QCOMPARE(ListView::Key(zed), QStringLiteral("QD-7"));
+        const int zed = 2;
+        QCOMPARE(list->Key(zed), QStringLiteral("QD-7"));
         QStringList cells;
         for (int c = 0; c < 23; ++c)
-            cells << zed->text(c);
+            cells << list->Text(zed, c);
         QCOMPARE(cells, (QStringList{"QD-7",   "Retail", "Zed Shop", "a1",  "a2",      "c",   "st", "z",
                                      "p",      "ct",     "b1",       "b2",  "bc",      "bs",  "bz", "Friday",
                                      "Weekly", "Home",   "12.5",     "Job", "Monthly", "Yes", "n"}));
-        QTreeWidgetItem *amy = list->topLevelItem(0);
-        QCOMPARE(amy->text(18), QString());
-        QCOMPARE(amy->text(3), QString());
-        QCOMPARE(list->topLevelItem(1)->text(18), QStringLiteral("25"));
+        const int amy = 0;
+        QCOMPARE(list->Text(amy, 18), QString());
+        QCOMPARE(list->Text(amy, 3), QString());
+        QCOMPARE(list->Text(1, 18), QStringLiteral("25"));
         // Cells line up as their column does.
-        QCOMPARE(Qt::Alignment(zed->textAlignment(18)) & Qt::AlignHorizontal_Mask, Qt::AlignRight);
-        QCOMPARE(Qt::Alignment(zed->textAlignment(6)) & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+        auto alignment = [list](int row, int column) {
+            return Qt::Alignment(list->model()->index(row, column).data(Qt::TextAlignmentRole).toInt());
+        };
+        QCOMPARE(alignment(zed, 18) & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+        QCOMPARE(alignment(zed, 6) & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
     }
 }
 
@@ -101,14 +104,13 @@ void TestClientLists::invoiceAndNoteRows() {
     QCOMPARE(MainWindowFixture::column(w.lvInvoices, 0), (QStringList{"INV-2", "INV-1"}));
     QCOMPARE(MainWindowFixture::column(w.lvInvoices, 1), (QStringList{"Bob", "Ann"}));
     const QLocale locale;
-    QCOMPARE(w.lvInvoices->topLevelItem(0)->text(2),
-             locale.toString(QDate(2024, 3, 5), QLocale::ShortFormat));
+    QCOMPARE(w.lvInvoices->Text(0, 2), locale.toString(QDate(2024, 3, 5), QLocale::ShortFormat));
     QCOMPARE(MainWindowFixture::column(w.lvNotes, 1), (QStringList{"Buy soap", "Call Ann"}));
-    const QString noteDate = w.lvNotes->topLevelItem(0)->text(2);
+    const QString noteDate = w.lvNotes->Text(0, 2);
     QVERIFY2(noteDate.startsWith(locale.toString(QDate(2024, 3, 5), QLocale::ShortFormat)) &&
                  noteDate.contains(QStringLiteral("2:30:15")),
              qPrintable(noteDate));
-    QCOMPARE(w.lvNotes->topLevelItem(1)->text(2), locale.toString(QDate(2024, 3, 6), QLocale::ShortFormat));
+    QCOMPARE(w.lvNotes->Text(1, 2), locale.toString(QDate(2024, 3, 6), QLocale::ShortFormat));
 }
 
 void TestClientLists::chooseClientFillsManageTab() {
@@ -205,7 +207,7 @@ void TestClientLists::characterKeyChoosesArrowKeyDoesNot() {
 
     // Keys without a character move the selection only.
     QTest::keyClick(w.lvClients, Qt::Key_Down);
-    QCOMPARE(ListView::Key(w.lvClients->SelectedItem()), QStringLiteral("QD-2"));
+    QCOMPARE(w.lvClients->Key(w.lvClients->SelectedRow()), QStringLiteral("QD-2"));
     QCOMPARE(w.lblID->text(), QStringLiteral("QD-1"));
     QCOMPARE(w.txtEdit[3]->text(), QStringLiteral("Ottawa"));
 
@@ -215,7 +217,7 @@ void TestClientLists::characterKeyChoosesArrowKeyDoesNot() {
     QCOMPARE(w.txtEdit[3]->text(), QStringLiteral("Hull"));
 
     QTest::keyClick(w.lvClients, Qt::Key_End);
-    QCOMPARE(ListView::Key(w.lvClients->SelectedItem()), QStringLiteral("QD-3"));
+    QCOMPARE(w.lvClients->Key(w.lvClients->SelectedRow()), QStringLiteral("QD-3"));
     QCOMPARE(w.lblID->text(), QStringLiteral("QD-2"));
     QTest::keyClick(w.lvClients, Qt::Key_Space);
     QCOMPARE(w.lblID->text(), QStringLiteral("QD-3"));
@@ -259,7 +261,7 @@ void TestClientLists::keyPressCopiesOnlyForCharacters() {
     MainWindowFixture::clickRow(w.lvClients, 0);
     QCOMPARE(w.lblID->text(), QStringLiteral("QD-1"));
     // The selection moves on without being copied; the key decides whether it is copied now.
-    w.lvClients->setCurrentItem(w.lvClients->topLevelItem(1));
+    w.lvClients->ChooseRow(1);
     QCOMPARE(w.lblID->text(), QStringLiteral("QD-1"));
 
     w.lvClients->setFocus();
@@ -268,11 +270,11 @@ void TestClientLists::keyPressCopiesOnlyForCharacters() {
     QKeyEvent release(QEvent::KeyRelease, key, Qt::KeyboardModifiers(modifiers), text);
     QApplication::sendEvent(w.lvClients, &release);
 
-    QTreeWidgetItem *selected = w.lvClients->SelectedItem();
-    QVERIFY(selected);
+    const int selected = w.lvClients->SelectedRow();
+    QVERIFY(selected >= 0);
     if (copies) {
-        QCOMPARE(w.lblID->text(), ListView::Key(selected));
-        QCOMPARE(w.txtEdit[0]->text(), selected->text(2));
+        QCOMPARE(w.lblID->text(), w.lvClients->Key(selected));
+        QCOMPARE(w.txtEdit[0]->text(), w.lvClients->Text(selected, 2));
     } else {
         QCOMPARE(w.lblID->text(), QStringLiteral("QD-1"));
         QCOMPARE(w.txtEdit[0]->text(), QStringLiteral("Ann"));
@@ -333,7 +335,7 @@ void TestClientLists::feeShownAsAmount() {
     QVERIFY(f.folder.exec(QStringLiteral("UPDATE tblClients SET Fee = %1").arg(stored)));
     frmOrdwen &w = f.open();
     w.tabMain->setCurrentIndex(1);
-    QCOMPARE(w.lvClients->topLevelItem(0)->text(18), cell);
+    QCOMPARE(w.lvClients->Text(0, 18), cell);
     w.txtEdit[14]->setText(QStringLiteral("99"));
     MainWindowFixture::clickRow(w.lvClients, 0);
     QCOMPARE(w.txtEdit[14]->text(), shown);
@@ -526,12 +528,12 @@ void TestClientLists::rowsStayOneLineHigh() {
     frmOrdwen &w = f.open();
     w.tabMain->setCurrentIndex(1);
     QApplication::processEvents();
-    const int oneLine = w.lvClients->visualItemRect(w.lvClients->topLevelItem(0)).height();
+    const int oneLine = w.lvClients->RowRect(0).height();
     QVERIFY(oneLine > 0);
     // The row shows the notes on one line; the value read back from it is the stored one.
-    QTreeWidgetItem *withBreaks = w.lvClients->findItems(QStringLiteral("QD-2"), Qt::MatchExactly).value(0);
-    QVERIFY(withBreaks);
-    QCOMPARE(ListView::Value(withBreaks, client::ColNotes), QVariant(notes));
+    const int withBreaks = w.lvClients->RowOf(QStringLiteral("QD-2"));
+    QVERIFY(withBreaks >= 0);
+    QCOMPARE(w.lvClients->Value(withBreaks, client::ColNotes), QVariant(notes));
 
     // A header click, then a refill (after an update) rebuilds the rows.
     MainWindowFixture::clickHeader(w.lvClients, 2);
@@ -543,10 +545,9 @@ void TestClientLists::rowsStayOneLineHigh() {
     for (ListView *list : {w.lvClients, w.lvBilling}) {
         QCOMPARE(list->topLevelItemCount(), 2);
         for (int row = 0; row < list->topLevelItemCount(); ++row) {
-            QTreeWidgetItem *item = list->topLevelItem(row);
-            QCOMPARE(list->visualItemRect(item).height(), oneLine);
+            QCOMPARE(list->RowRect(row).height(), oneLine);
             for (int column = 0; column < list->columnCount(); ++column) {
-                const QString text = item->text(column);
+                const QString text = list->Text(row, column);
                 QVERIFY2(!text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')) &&
                              !text.contains(QChar(0x2029)),
                          qPrintable(text));

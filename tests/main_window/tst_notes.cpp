@@ -167,7 +167,7 @@ void TestNotes::longNoteRoundTripsExactly() {
     n.choose(QStringLiteral("QDN-1"));
     QCOMPARE(n.w->rtNotes->toPlainText(), QLatin1Char(' ') + text);
     // The list shows it on one line.
-    QVERIFY(!n.w->lvNotes->topLevelItem(0)->text(1).contains(QLatin1Char('\n')));
+    QVERIFY(!n.w->lvNotes->Text(0, 1).contains(QLatin1Char('\n')));
 }
 
 void TestNotes::refusedSaveKeepsTheText_data() {

@@ -13,10 +13,11 @@ namespace {
 
 // A list of rows given as "cell|cell|cell".
 void fillRows(ListView &list, const QStringList &rows) {
-    list.setColumnCount(3);
+    for (int column = 0; column < 3; ++column)
+        list.AddColumn(QString(), 1000);
     for (const QString &row : rows) {
         const QStringList cells = row.split(QLatin1Char('|'));
-        QTreeWidgetItem *item = list.AddRow(cells.value(0));
+        const int item = list.AddRow(cells.value(0));
         for (int column = 1; column < cells.size(); ++column)
             list.SetCell(item, column, cells[column]);
     }
@@ -87,9 +88,8 @@ private slots:
         ListView list;
         fillRows(list, rows);
         if (current >= 0)
-            list.setCurrentItem(list.topLevelItem(current));
-        QTreeWidgetItem *row = tools::FindNextRow(&list, text);
-        QCOMPARE(row ? list.indexOfTopLevelItem(row) : -1, found);
+            list.ChooseRow(current);
+        QCOMPARE(tools::FindNextRow(&list, text), found);
     }
 
     void toolsMenuBetweenFileAndHelp() {
@@ -151,11 +151,11 @@ private slots:
                          : tab == 2 ? w.lvBilling
                          : tab == 3 ? w.lvInvoices
                                     : w.lvNotes;
-        QTreeWidgetItem *chosen = list->SelectedItem();
-        QVERIFY(chosen);
-        QCOMPARE(ListView::Key(chosen), key);
-        QCOMPARE(list->selectedItems().size(), 1);
-        QCOMPARE(list->currentItem(), chosen);
+        const int chosen = list->SelectedRow();
+        QVERIFY(chosen >= 0);
+        QCOMPARE(list->Key(chosen), key);
+        QCOMPARE(list->selectionModel()->selectedRows().size(), 1);
+        QCOMPARE(list->currentIndex().row(), chosen);
 
         // What a click on that row shows, in the tab's own fields.
         switch (tab) {
@@ -246,7 +246,7 @@ private slots:
                    QStringLiteral("Brisola"));
         // What was chosen stays chosen.
         QCOMPARE(w.lblID->text(), before);
-        QCOMPARE(ListView::Key(w.lvClients->SelectedItem()), before);
+        QCOMPARE(w.lvClients->Key(w.lvClients->SelectedRow()), before);
     }
 
     void emptyTextCannotBeSought() {
@@ -276,7 +276,7 @@ private slots:
         QVERIFY(find && find->isVisible());
         QTest::keyClicks(find->txtFind, QStringLiteral("QUÉBEC"));
         QTest::keyClick(find->txtFind, Qt::Key_Return);
-        QCOMPARE(ListView::Key(w.lvNames->SelectedItem()), QStringLiteral("A-2"));
+        QCOMPARE(w.lvNames->Key(w.lvNames->SelectedRow()), QStringLiteral("A-2"));
         // As a click: the contact is in the update panel.
         QCOMPARE(w.lblID->text(), QStringLiteral("A-2"));
         QCOMPARE(w.txtEdit[0]->text(), QStringLiteral("Cleo"));

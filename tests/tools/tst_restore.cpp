@@ -76,7 +76,7 @@ private slots:
         const auto cells = [&window](int row) {
             QStringList texts;
             for (int column = 0; column < window.lvCopies->columnCount(); ++column)
-                texts << window.lvCopies->topLevelItem(row)->text(column);
+                texts << window.lvCopies->Text(row, column);
             return texts;
         };
         QCOMPARE(cells(0), (QStringList{QStringLiteral("12/8/26"), QStringLiteral("cannot be read"),
@@ -300,7 +300,7 @@ private slots:
                    QMessageBox::Ok, QMessageBox::Ok, QStringLiteral("Brisola"));
         f.boxes.clear();
 
-        window.lvCopies->setCurrentItem(window.lvCopies->topLevelItem(0));
+        window.lvCopies->ChooseRow(0);
         const QString aside = tools::BeforeRestorePath(Moment);
         const QString question =
             QStringLiteral("Restore the safety copy of 12/7/26? \r\n\r\nThe records as they "
@@ -340,7 +340,7 @@ private slots:
         QVERIFY(!modGlobal::itmShared);
         // The window lists the aside copy now, newest first.
         QCOMPARE(window.lvCopies->topLevelItemCount(), 2);
-        QCOMPARE(ListView::Key(window.lvCopies->topLevelItem(0)), aside);
+        QCOMPARE(window.lvCopies->Key(0), aside);
         QVERIFY(!QApplication::overrideCursor());
     }
 
@@ -357,7 +357,7 @@ private slots:
 
         tools::frmRestore window(&w, [&w] { w.RefillAfterRestore(); });
         window.Form_Load();
-        window.lvCopies->setCurrentItem(window.lvCopies->topLevelItem(0));
+        window.lvCopies->ChooseRow(0);
         f.boxes.answer({QMessageBox::Yes, QMessageBox::Ok});
         window.cmdRestore->click();
         QCOMPARE(f.boxes.count(), 2);

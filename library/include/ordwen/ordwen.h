@@ -69,6 +69,9 @@ public:
     // current; an invalid QVariant outside the rows. A list keeps a copy of its recordset
     // and reads the few rows it shows this way, without moving anyone's current row.
     QVariant Value(int row, int index) const;
+    // The same, with a text value cut to its first maxChars characters: the rest of a long
+    // text is not converted at all.
+    QVariant Value(int row, int index, qsizetype maxChars) const;
     bool IsNull(const QString &name) const { return !Fields(name).isValid(); }
 
     // Text of a field as the program shows it: empty for Null.

@@ -425,9 +425,8 @@ void registerListWork(SizeRun &run, int repetitions) {
                                                    // What a save of a client does to the lists.
                                                    timer.time([&] {
                                                        w.lvClients->clear();
-                                                       w.LoadClientList();
                                                        w.lvBilling->clear();
-                                                       w.LoadBillingList();
+                                                       w.LoadClientLists();
                                                        settle();
                                                    });
                                                    checkListsFilled(run, w);

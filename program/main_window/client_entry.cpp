@@ -134,9 +134,8 @@ void frmOrdwen::RefillClientLists() {
     // The rows are about to go: no shared reference may point at one.
     modGlobal::itmShared = {};
     lvClients->clear();
-    LoadClientList();
     lvBilling->clear();
-    LoadBillingList();
+    LoadClientLists();
 }
 
 void frmOrdwen::cmdSaveAdd_Click() {

@@ -123,8 +123,7 @@ void frmOrdwen::Form_Load() {
     modGlobal::NewHouse();
 
     // The lists are empty at this point; each fill only appends.
-    LoadClientList();
-    LoadBillingList();
+    LoadClientLists();
     LoadInvoiceList();
     LoadNotesList();
 

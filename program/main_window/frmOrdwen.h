@@ -148,6 +148,8 @@ public:
     // ---- Lists ----
     void LoadClientList();
     void LoadBillingList();
+    // Both client lists from one read of the clients.
+    void LoadClientLists();
     void LoadInvoiceList();
     void LoadNotesList();
     void lvClients_Click();

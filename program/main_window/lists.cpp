@@ -30,14 +30,17 @@ constexpr ListColumn NoteColumns[] = {
     {"Date", 1800, Qt::AlignLeft, "AddDate", CellKind::DateTime},
 };
 
-// Fills a list from one of the library's load calls, through the shared recordset.
-void loadList(ListView *list, ordwen::RecordsetPtr (ordwen::_House::*load)(),
+// Fills lists from one of the library's load calls, through the shared recordset: lists
+// that show the same records share one read.
+void loadList(std::initializer_list<ListView *> lists, ordwen::RecordsetPtr (ordwen::_House::*load)(),
               std::span<const ListColumn> columns) {
     modGlobal::SetBusyPointer();
     modGlobal::CloseSharedRecordset();
     if (modGlobal::objHouse)
         modGlobal::rsShared = (modGlobal::objHouse.get()->*load)();
-    if (modGlobal::rsShared) {
+    for (ListView *list : lists) {
+        if (!modGlobal::rsShared)
+            break;
         modGlobal::rsShared->MoveFirst();
         FillList(list, *modGlobal::rsShared, columns);
     }
@@ -70,19 +73,23 @@ void frmOrdwen::SetupLists() {
 }
 
 void frmOrdwen::LoadClientList() {
-    loadList(lvClients, &ordwen::_House::LoadClients, client::ListColumns());
+    loadList({lvClients}, &ordwen::_House::LoadClients, client::ListColumns());
 }
 
 void frmOrdwen::LoadBillingList() {
-    loadList(lvBilling, &ordwen::_House::LoadClients, client::ListColumns());
+    loadList({lvBilling}, &ordwen::_House::LoadClients, client::ListColumns());
+}
+
+void frmOrdwen::LoadClientLists() {
+    loadList({lvClients, lvBilling}, &ordwen::_House::LoadClients, client::ListColumns());
 }
 
 void frmOrdwen::LoadInvoiceList() {
-    loadList(lvInvoices, &ordwen::_House::LoadInvoices, InvoiceColumns);
+    loadList({lvInvoices}, &ordwen::_House::LoadInvoices, InvoiceColumns);
 }
 
 void frmOrdwen::LoadNotesList() {
-    loadList(lvNotes, &ordwen::_House::LoadNotes, NoteColumns);
+    loadList({lvNotes}, &ordwen::_House::LoadNotes, NoteColumns);
 }
 
 void frmOrdwen::lvClients_Click() {

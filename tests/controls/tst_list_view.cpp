@@ -1,6 +1,7 @@
 // A list view filled from a recordset: its rows read back like ordinary rows of the control
 // (texts, stored values, key, a cell changed later), and a header click orders them exactly
 // as the control orders ordinary rows, in both directions, whatever the texts hold.
+#include "TestAppFolder.h"
 #include "TestMain.h"
 
 #include "controls/ListView.h"
@@ -147,6 +148,31 @@ private slots:
     }
 
     // A list that keeps itself sorted places the filled rows in order too.
+    // A long value, read from the database or given as rows, is laid out only as far as a cell
+    // can show it, and reads back whole, line breaks and all.
+    void longValueShownShortReadBackWhole() {
+        const QString note = QStringLiteral("line\r\n").repeated(100000) + QStringLiteral("\u00e9nd");
+        TestAppFolder folder;
+        QVERIFY(folder.exec(
+            QStringLiteral("INSERT INTO tblNotes (NoteID, NoteText) VALUES ('QDN-1', '%1')").arg(note)));
+        ordwen::Connection connection;
+        connection.setConnectionString(QStringLiteral("Data Source=") + folder.databasePath() +
+                                       QLatin1Char(';'));
+        QVERIFY(connection.Open());
+        const ordwen::RecordsetPtr stored =
+            connection.Execute(QStringLiteral("SELECT NoteID AS ID, NoteText AS Text FROM tblNotes"));
+        connection.Close();
+        QVERIFY(stored);
+        for (ordwen::Recordset rs : {*stored, recordset({note})}) {
+            ListView list;
+            list.SetColumns(Columns);
+            rs.MoveFirst();
+            FillList(&list, rs, Columns);
+            QCOMPARE(list.Text(0, 1), QStringLiteral("line  ").repeated(100).left(ListView::ShownCharacters));
+            QCOMPARE(list.Value(0, 1), QVariant(note));
+        }
+    }
+
     void keptSortedAfterFill() {
         const QStringList texts{QStringLiteral("Côté"),
                                 QStringLiteral("cote"),

@@ -2,7 +2,9 @@
 
 #include "startup/modGlobal.h"
 
-#include <QMap>
+#include <QCollator>
+#include <QHash>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -11,6 +13,9 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <map>
+#include <numeric>
+#include <vector>
 
 namespace reports {
 
@@ -36,6 +41,14 @@ QVariant Rowset::Value(int row, int field) const {
 
 std::shared_ptr<const Rowset> Rowset::Child(int row) const {
     return row >= 0 && row < m_children.size() ? m_children[row] : nullptr;
+}
+
+void Rowset::Reorder(const QList<int> &order) {
+    QList<QVariantList> rows;
+    rows.reserve(order.size());
+    for (int r : order)
+        rows << m_rows.value(r);
+    m_rows = std::move(rows);
 }
 
 void Rowset::SetChildren(QString name, QList<std::shared_ptr<const Rowset>> children) {
@@ -106,37 +119,115 @@ RowsetPtr runStatement(const QSqlDatabase &db, const QString &statement, const Q
     return std::make_shared<Rowset>(fields, rows);
 }
 
-// One parent row per distinct value of the grouping column, in ascending order of that
-// value (Null first), each holding its rows in the order the statement returned them,
-// ordered by client name within the group.
-RowsetPtr groupRows(const Rowset &rows, const Grouping &grouping) {
-    const int by = rows.FieldIndex(grouping.byColumn);
-    const int name = rows.FieldIndex(QStringLiteral("Client"));
-    QMap<QString, QList<int>> groups;
-    QMap<QString, QVariant> keys;
-    for (int r = 0; r < rows.RowCount(); ++r) {
-        const QVariant value = rows.Value(r, by);
-        // Null sorts before every text, and apart from the empty text.
-        const QString key = value.isValid() ? QLatin1Char('1') + value.toString() : QStringLiteral("0");
-        groups[key] << r;
-        keys.insert(key, value);
+// The columns a statement's ORDER BY names, in order.
+QStringList orderColumns(const QString &statement) {
+    static const QRegularExpression orderBy(QStringLiteral(R"(\bORDER\s+BY\s+(.+)$)"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    QStringList columns;
+    const QRegularExpressionMatch match = orderBy.match(statement.trimmed());
+    if (match.hasMatch()) {
+        for (const QString &column : match.captured(1).split(QLatin1Char(',')))
+            columns << column.trimmed();
     }
+    return columns;
+}
+
+// Each row's place among the texts of one column as a reader orders them: case and accents
+// by the user's locale, digits as text ("100" before "25"); Null before every text (-1).
+// One collation key is worked out per distinct text, not per comparison.
+QList<int> collatedRanks(const Rowset &rows, int field, const QCollator &collator) {
+    QList<int> textOfRow(rows.RowCount(), -1);
+    QHash<QString, int> distinct;
+    QStringList texts;
+    for (int r = 0; r < rows.RowCount(); ++r) {
+        const QVariant value = rows.Value(r, field);
+        if (!value.isValid())
+            continue;
+        const QString text = value.toString();
+        const auto found = distinct.constFind(text);
+        if (found != distinct.cend()) {
+            textOfRow[r] = *found;
+            continue;
+        }
+        textOfRow[r] = int(texts.size());
+        distinct.insert(text, int(texts.size()));
+        texts << text;
+    }
+    std::vector<QCollatorSortKey> keys;
+    keys.reserve(std::size_t(texts.size()));
+    for (const QString &text : std::as_const(texts))
+        keys.push_back(collator.sortKey(text));
+    std::vector<int> sorted(keys.size());
+    std::iota(sorted.begin(), sorted.end(), 0);
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [&](int a, int b) { return keys[std::size_t(a)].compare(keys[std::size_t(b)]) < 0; });
+    std::vector<int> rankOfText(keys.size());
+    for (std::size_t i = 0; i < sorted.size(); ++i)
+        rankOfText[std::size_t(sorted[i])] = int(i);
+    QList<int> ranks(rows.RowCount(), -1);
+    for (int r = 0; r < rows.RowCount(); ++r) {
+        if (textOfRow[r] >= 0)
+            ranks[r] = rankOfText[std::size_t(textOfRow[r])];
+    }
+    return ranks;
+}
+
+QCollator readersCollator() {
+    QCollator collator{QLocale()};
+    collator.setNumericMode(false);
+    return collator;
+}
+
+// Sorts the rows by the columns, each as a reader orders it; rows equal in every column stay
+// in the order the statement returned them.
+void sortAsRead(Rowset &rows, const QStringList &columns) {
+    if (columns.isEmpty() || rows.RowCount() < 2)
+        return;
+    const QCollator collator = readersCollator();
+    QList<QList<int>> ranks;
+    for (const QString &column : columns) {
+        const int field = rows.FieldIndex(column);
+        if (field >= 0)
+            ranks << collatedRanks(rows, field, collator);
+    }
+    QList<int> order(rows.RowCount());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        for (const QList<int> &rank : std::as_const(ranks)) {
+            if (rank[a] != rank[b])
+                return rank[a] < rank[b];
+        }
+        return false;
+    });
+    rows.Reorder(order);
+}
+
+// One parent row per distinct value of the grouping column, in the order a reader sorts
+// those values (Null first), each holding its rows ordered by client name as a reader sorts
+// names, rows of the same name in the order the statement returned them.
+RowsetPtr groupRows(const Rowset &rows, const Grouping &grouping) {
+    const QCollator collator = readersCollator();
+    const QList<int> typeRanks = collatedRanks(rows, rows.FieldIndex(grouping.byColumn), collator);
+    const QList<int> nameRanks = collatedRanks(rows, rows.FieldIndex(QStringLiteral("Client")), collator);
+    std::map<int, QList<int>> groups;
+    for (int r = 0; r < rows.RowCount(); ++r)
+        groups[typeRanks[r]] << r;
+    const int by = rows.FieldIndex(grouping.byColumn);
     QList<QVariantList> parentRows;
     QList<std::shared_ptr<const Rowset>> children;
-    for (auto it = groups.cbegin(); it != groups.cend(); ++it) {
-        QList<int> members = it.value();
-        std::stable_sort(members.begin(), members.end(), [&](int a, int b) {
-            return rows.Value(a, name).toString().compare(rows.Value(b, name).toString(),
-                                                          Qt::CaseInsensitive) < 0;
-        });
+    for (auto &[rank, members] : groups) {
+        std::stable_sort(members.begin(), members.end(),
+                         [&](int a, int b) { return nameRanks[a] < nameRanks[b]; });
         QList<QVariantList> childRows;
-        for (int r : members) {
+        childRows.reserve(members.size());
+        for (int r : std::as_const(members)) {
             QVariantList values;
+            values.reserve(rows.Fields().size());
             for (int f = 0; f < rows.Fields().size(); ++f)
                 values << rows.Value(r, f);
             childRows << values;
         }
-        parentRows << QVariantList{keys.value(it.key())};
+        parentRows << QVariantList{rows.Value(members.first(), by)};
         children << std::make_shared<const Rowset>(rows.Fields(), childRows);
     }
     auto parents = std::make_shared<Rowset>(QStringList{grouping.byColumn}, parentRows);
@@ -274,6 +365,10 @@ bool DataReport::Execute(Command command, const QVariant &parameter) {
     }
     const bool hasParameter = command == Command::cmdInvoice || command == Command::cmdNotes;
     result = runStatement(db, text, parameter, hasParameter, m_lastError);
+    // The engine orders text by character code ("O'Neil" before "adams", "Ábel" last); the
+    // reports list names as a reader looks them up.
+    if (result)
+        sortAsRead(*result, orderColumns(text));
     return bool(result);
 }
 

@@ -32,6 +32,9 @@ public:
     void SetChildren(QString name, QList<std::shared_ptr<const Rowset>> children);
     QString ChildName() const { return m_childName; }
 
+    // Puts the rows in the given order: order[i] is the row that becomes row i.
+    void Reorder(const QList<int> &order);
+
     bool IsOpen() const { return m_open; }
     void Close() { m_open = false; }
 

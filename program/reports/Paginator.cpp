@@ -1,9 +1,11 @@
 #include "reports/Paginator.h"
 
+#include "reports/Renderer.h"
 #include "startup/modGlobal.h"
 
 #include <QDateTime>
 #include <QLocale>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -50,7 +52,72 @@ bool isNumber(const QVariant &value, double &number) {
     return ok && std::isfinite(number);
 }
 
+bool isLineBreak(QChar c) {
+    return c == QLatin1Char('\n') || c == QLatin1Char('\r');
+}
+
+// Breaks one paragraph (no line breaks in it) into lines, appending them. The paragraph is
+// laid out a window at a time: greedy breaking depends only on where a line starts, so every
+// line of a window but its last, which the window's end may have cut short, stands as it is,
+// and the next window starts where that last line started. Each character is laid out about
+// once however long the paragraph is.
+void breakParagraph(const QString &text, qsizetype from, qsizetype to, const QFont &font, int width,
+                    TextLines &lines) {
+    if (from == to) {
+        lines.starts << from;
+        lines.lengths << 0;
+        return;
+    }
+    constexpr qsizetype Window = 4096;
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    while (from < to) {
+        qsizetype length = std::min(Window, to - from);
+        const bool last = from + length == to;
+        if (!last && text[from + length - 1].isHighSurrogate())
+            --length;
+        QTextLayout layout(text.mid(from, length), font);
+        layout.setTextOption(option);
+        QList<std::pair<qsizetype, qsizetype>> found;
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            found.append({line.textStart(), line.textLength()});
+        }
+        layout.endLayout();
+        if (!last && found.size() > 1)
+            found.removeLast();
+        qsizetype advance = found.isEmpty() ? 0 : found.last().first + found.last().second;
+        if (advance <= 0) { // never stand still: the window is one line
+            found = {{0, length}};
+            advance = length;
+        }
+        for (const auto &[start, count] : found) {
+            lines.starts << from + start;
+            lines.lengths << count;
+        }
+        from += advance;
+    }
+}
+
 } // namespace
+
+TextLines BreakLines(const QString &text, const QFont &font, int width) {
+    TextLines lines;
+    const qsizetype n = text.size();
+    qsizetype pos = 0;
+    for (;;) {
+        qsizetype end = pos;
+        while (end < n && !isLineBreak(text[end]))
+            ++end;
+        breakParagraph(text, pos, end, font, width, lines);
+        if (end >= n)
+            break;
+        const bool crlf = text[end] == QLatin1Char('\r') && end + 1 < n && text[end + 1] == QLatin1Char('\n');
+        pos = end + (crlf ? 2 : 1);
+    }
+    return lines;
+}
 
 QString FormatValue(const QVariant &value, const QString &format) {
     if (!value.isValid() || value.isNull())
@@ -121,6 +188,8 @@ const Section &PageModel::SectionOf(Band band) const {
         return m_layout->groupFooter;
     case Band::PageFooter:
         return m_layout->pageFooter;
+    case Band::Continued:
+        return m_layout->detail;
     case Band::ReportFooter:
         break;
     }
@@ -154,6 +223,22 @@ QString PageModel::ElementText(const Element &element, const Placed &placed, int
     return QString();
 }
 
+QString PageModel::LinesText(const Element &element, int row, int first, int count) const {
+    const auto found = m_lines.constFind(row);
+    if (found == m_lines.cend() || !m_rows)
+        return QString();
+    const TextLines &lines = *found;
+    const QString text = FormatValue(m_rows->Value(row, element.text), element.format);
+    const int end = std::min(first + count, lines.Count());
+    QString out;
+    for (int i = first; i < end; ++i) {
+        if (i > first)
+            out += QLatin1Char('\n');
+        out += QStringView(text).mid(lines.starts[i], lines.lengths[i]);
+    }
+    return out;
+}
+
 QList<PageItem> PageModel::Items(int page) const {
     QList<PageItem> items;
     if (page < 0 || page >= PageCount())
@@ -163,10 +248,42 @@ QList<PageItem> PageModel::Items(int page) const {
     const Margins &m = m_layout->margins;
     for (int i = first; i < end; ++i) {
         const Placed &placed = m_placed[i];
-        for (const Element &e : SectionOf(placed.band).elements) {
-            items << PageItem{e.kind,  m.left + e.left, m.top + placed.top + e.top,
-                              e.width, e.height,        ElementText(e, placed, page),
-                              e.align, e.bold,          e.pointSize};
+        if (placed.band == Band::Continued) {
+            const Element &e = m_layout->detail.elements[m_continuing];
+            items << PageItem{e.kind,
+                              m.left + e.left,
+                              m.top + placed.top,
+                              e.width,
+                              placed.lineCount * m_linePitch,
+                              LinesText(e, placed.row, placed.firstLine, placed.lineCount),
+                              e.align,
+                              e.bold,
+                              e.pointSize,
+                              false,
+                              m_linePitch};
+            continue;
+        }
+        const QList<Element> &elements = SectionOf(placed.band).elements;
+        for (int k = 0; k < elements.size(); ++k) {
+            const Element &e = elements[k];
+            const bool amount = e.kind == ElementKind::TextBox && e.format == QLatin1String(FormatMoney);
+            PageItem item{e.kind,
+                          m.left + e.left,
+                          m.top + placed.top + e.top,
+                          e.width,
+                          e.height,
+                          ElementText(e, placed, page),
+                          e.align,
+                          e.bold,
+                          e.pointSize,
+                          amount,
+                          0};
+            // A box whose text goes on further shows the lines that fit it whole.
+            if (placed.band == Band::Detail && k == m_continuing && m_lines.contains(placed.row)) {
+                item.text = LinesText(e, placed.row, 0, std::max(1, e.height / m_linePitch));
+                item.linePitch = m_linePitch;
+            }
+            items << item;
         }
     }
     return items;
@@ -238,9 +355,44 @@ PageModel Paginate(const Layout &layout, std::shared_ptr<const Rowset> rows, con
             breakPending = layout.groupFooter.newPageAfter;
         }
     } else {
+        // A continuing box's further lines follow its band, on pages of their own, each page
+        // holding as many whole lines as fit above the page footer.
+        const QList<Element> &elements = layout.detail.elements;
+        for (int k = 0; k < elements.size(); ++k) {
+            if (elements[k].continues && elements[k].kind == ElementKind::TextBox)
+                model.m_continuing = k;
+        }
+        QFont font;
+        int boxLines = 0;
+        if (model.m_continuing >= 0) {
+            const Element &e = elements[model.m_continuing];
+            font = ReportFont(e.bold, e.pointSize);
+            model.m_linePitch = LinePitch(font);
+            boxLines = std::max(1, e.height / model.m_linePitch);
+        }
+        constexpr int continuedGap = 144; // below the page header's rule
         const int count = rows ? rows->RowCount() : 0;
-        for (int r = 0; r < count; ++r)
+        for (int r = 0; r < count; ++r) {
             place(Band::Detail, layout.detail, -1, r);
+            if (model.m_continuing < 0)
+                continue;
+            const Element &e = elements[model.m_continuing];
+            const QString text = FormatValue(rows->Value(r, e.text), e.format);
+            TextLines lines = BreakLines(text, font, e.width);
+            if (lines.Count() <= boxLines)
+                continue;
+            for (int next = boxLines; next < lines.Count();) {
+                newPage();
+                const int top = y + continuedGap;
+                const int room = std::max(1, (footerTop - top) / model.m_linePitch);
+                const int taken = std::min(room, lines.Count() - next);
+                model.m_placed << PageModel::Placed{Band::Continued, -1, r, top, next, taken};
+                y = top + taken * model.m_linePitch;
+                pageHasBands = true;
+                next += taken;
+            }
+            model.m_lines.insert(r, std::move(lines));
+        }
     }
     place(Band::ReportFooter, layout.reportFooter, -1, -1);
     finishPage();

@@ -8,6 +8,8 @@
 #include "reports/ReportLayout.h"
 
 #include <QDate>
+#include <QFont>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QVariant>
@@ -27,7 +29,25 @@ struct PageItem {
     Align align = Align::Left;
     bool bold = false;
     double pointSize = DefaultPointSize;
+    // An amount: printed smaller rather than cut when it is wider than its box.
+    bool fitWidth = false;
+    // Above 0: the text is already broken into lines at its line feeds, one line every
+    // `linePitch` twips from the top.
+    int linePitch = 0;
 };
+
+// Where a wrapping box's text breaks into lines: each line a range of the text, its line
+// breaks left out.
+struct TextLines {
+    QList<qsizetype> starts;
+    QList<qsizetype> lengths;
+    int Count() const { return int(starts.size()); }
+};
+
+// Breaks a text into the lines a box of this width shows, at word boundaries (inside a word
+// too long for a line), and at every line break (CR LF, CR or LF). Linear in the text's
+// length.
+TextLines BreakLines(const QString &text, const QFont &font, int width);
 
 class PageModel {
 public:
@@ -51,16 +71,26 @@ private:
         Detail,
         GroupFooter,
         PageFooter,
-        ReportFooter
+        ReportFooter,
+        Continued // the further lines of the detail's continuing box
     };
     struct Placed {
         Band band;
-        int group; // parent row of a grouped report, -1 otherwise
-        int row;   // detail row (within the group's child rows), -1 for none
-        int top;   // from the top margin
+        int group;         // parent row of a grouped report, -1 otherwise
+        int row;           // detail row (within the group's child rows), -1 for none
+        int top;           // from the top margin
+        int firstLine = 0; // a continued band's lines of its row's text
+        int lineCount = 0;
     };
     const Section &SectionOf(Band band) const;
     QString ElementText(const Element &element, const Placed &placed, int page) const;
+    // Lines first..first+count of a row's broken text, joined by line feeds.
+    QString LinesText(const Element &element, int row, int first, int count) const;
+
+    // The broken text of each detail row whose continuing box overflows, by row.
+    QHash<int, TextLines> m_lines;
+    int m_linePitch = 0;
+    int m_continuing = -1; // index of the detail's continuing element, -1 for none
 
     std::shared_ptr<const Layout> m_layout = std::make_shared<const Layout>();
     std::shared_ptr<const Rowset> m_rows;

@@ -36,6 +36,19 @@ Qt::Alignment alignmentOf(const PageItem &item) {
 // box; its line breaks stand. A one-line box shows its text on one line.
 void drawText(QPainter &painter, const PageItem &item) {
     const QRect box(item.left, item.top, item.width, item.height);
+    if (item.linePitch > 0) {
+        // Broken into lines when laid out: each line stands where the page model put it.
+        painter.save();
+        painter.setClipRect(box, Qt::IntersectClip);
+        int top = item.top;
+        for (const QStringView line : QStringView(item.text).split(QLatin1Char('\n'))) {
+            painter.drawText(QRect(item.left, top, item.width, item.linePitch),
+                             int(alignmentOf(item)) | Qt::TextSingleLine, line.toString());
+            top += item.linePitch;
+        }
+        painter.restore();
+        return;
+    }
     if (!WrapsText(item)) {
         QString text = item.text;
         text.replace(QLatin1String("\r\n"), QLatin1String(" "));
@@ -62,6 +75,28 @@ QFont ReportFont(bool bold, double pointSize) {
     font.setBold(bold);
     // Unhinted, so that text measures the same on screen, on paper and in a PDF.
     font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
+int LinePitch(const QFont &font) {
+    return int(std::ceil(QFontMetricsF(font).lineSpacing()));
+}
+
+QFont ItemFont(const PageItem &item) {
+    QFont font = ReportFont(item.bold, item.pointSize);
+    if (!item.fitWidth || item.width <= 0)
+        return font;
+    const qreal wide = QFontMetricsF(font).horizontalAdvance(item.text);
+    if (wide <= item.width)
+        return font;
+    // Text widths grow with the size: scale down, then step down until it fits.
+    int size = int(std::floor(font.pixelSize() * item.width / wide));
+    for (; size > 1; --size) {
+        font.setPixelSize(size);
+        if (QFontMetricsF(font).horizontalAdvance(item.text) <= item.width)
+            break;
+    }
+    font.setPixelSize(std::max(size, 1));
     return font;
 }
 
@@ -105,7 +140,10 @@ void PaintPage(QPainter &painter, const PageModel &model, int page) {
         case ElementKind::Count:
             if (item.text.isEmpty())
                 break;
-            if (item.bold != fontBold || item.pointSize != fontSize) {
+            if (item.fitWidth) {
+                painter.setFont(ItemFont(item));
+                fontSize = -1; // the next item sets its own
+            } else if (item.bold != fontBold || item.pointSize != fontSize) {
                 painter.setFont(ReportFont(item.bold, item.pointSize));
                 fontBold = item.bold;
                 fontSize = item.pointSize;

@@ -19,6 +19,13 @@ namespace reports {
 // twips (1 point = 20 twips).
 QFont ReportFont(bool bold, double pointSize);
 
+// The distance from one line of text to the next in this font, in twips.
+int LinePitch(const QFont &font);
+
+// The font an item prints in: its own, or for an amount wider than its box a smaller one
+// that holds it whole.
+QFont ItemFont(const PageItem &item);
+
 // Whether a text box of this height wraps its text: it does when it is taller than a line.
 bool WrapsText(const PageItem &item);
 

@@ -6,23 +6,24 @@ namespace reports {
 
 Element Label(const QString &text, int left, int top, int width, int height, Align align) {
     return Element{ElementKind::Label, left, top, width, height, text, align, QString(), false,
-                   DefaultPointSize};
+                   DefaultPointSize,   false};
 }
 
 Element Caption(const QString &text, int left, int top, int width, int height, Align align,
                 double pointSize) {
-    return Element{ElementKind::Label, left, top, width, height, text, align, QString(), true, pointSize};
+    return Element{ElementKind::Label, left, top,       width, height, text, align,
+                   QString(),          true, pointSize, false};
 }
 
 Element TextBox(const QString &column, int left, int top, int width, int height, Align align,
                 const QString &format) {
     return Element{ElementKind::TextBox, left, top, width, height, column, align, format, false,
-                   DefaultPointSize};
+                   DefaultPointSize,     false};
 }
 
 Element CountBox(int left, int top, int width, int height, Align align) {
-    return Element{ElementKind::Count, left,  top,       width, height,
-                   QString(),          align, QString(), false, DefaultPointSize};
+    return Element{ElementKind::Count, left, top, width, height, QString(), align, QString(), false,
+                   DefaultPointSize,   false};
 }
 
 Element Emphasised(Element element, double pointSize) {
@@ -32,13 +33,13 @@ Element Emphasised(Element element, double pointSize) {
 }
 
 Element HLine(int left, int top, int width) {
-    return Element{ElementKind::HLine, left,        top,       width, 0,
-                   QString(),          Align::Left, QString(), false, DefaultPointSize};
+    return Element{ElementKind::HLine, left, top, width, 0, QString(), Align::Left, QString(), false,
+                   DefaultPointSize,   false};
 }
 
 Element VLine(int left, int top, int height) {
-    return Element{ElementKind::VLine, left,        top,       0,     height,
-                   QString(),          Align::Left, QString(), false, DefaultPointSize};
+    return Element{ElementKind::VLine, left, top, 0, height, QString(), Align::Left, QString(), false,
+                   DefaultPointSize,   false};
 }
 
 Section StandardPageFooter(int height, int webLeft, int ruleWidth) {

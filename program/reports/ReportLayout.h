@@ -36,6 +36,9 @@ struct Element {
     QString format;
     bool bold = false;
     double pointSize = DefaultPointSize;
+    // A wrapping box whose text goes on after its band, on following pages, when it holds
+    // more lines than the box.
+    bool continues = false;
 };
 
 struct Section {

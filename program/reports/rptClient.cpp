@@ -37,7 +37,8 @@ constexpr Field fields[] = {
     {"Postal Code", 6048, 1290, "BZip", 7344, 1728, 1290, false},
     {"Billing Interval", 6048, 1290, "BSchedule", 7344, 2160, 1440, false},
     {"Day Of Week", 6192, 1290, "DayOfWeek", 7488, 3168, 2448, false},
-    {"Fee", 6192, 1290, "Fee", 7488, 3456, 870, true},
+    // Wide enough for the largest fee the entry boxes accept.
+    {"Fee", 6192, 1290, "Fee", 7488, 3456, 1440, true},
     {"Schedule", 6192, 1290, "Schedule", 7488, 3744, 2445, false},
     {"Service", 6192, 1290, "Service", 7488, 4032, 2445, false},
     {"Fee Type", 6192, 1290, "FeeType", 7488, 4320, 2445, false},

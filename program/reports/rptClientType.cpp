@@ -16,13 +16,15 @@ struct Column {
     Align align;
 };
 
+// The fee column holds the largest fee the entry boxes accept ($1,000,000,000.00); the
+// service and fee type columns, whose values are short words, give it the room.
 const Column columns[] = {
     {"Client ID", "ClientID", 288, 864, Align::Left},    {"Client", "Client", 1152, 3168, Align::Centre},
-    {"Schedule", "Schedule", 4320, 2160, Align::Centre}, {"Service", "Service", 6480, 2448, Align::Centre},
-    {"Fee Type", "FeeType", 8928, 1296, Align::Centre},  {"Fee", "Fee", 10224, 645, Align::Right},
+    {"Schedule", "Schedule", 4320, 2160, Align::Centre}, {"Service", "Service", 6480, 1728, Align::Centre},
+    {"Fee Type", "FeeType", 8208, 1152, Align::Centre},  {"Fee", "Fee", 9360, 1509, Align::Right},
 };
 
-constexpr int edges[] = {144, 1152, 4320, 6480, 8928, 10224, 10944};
+constexpr int edges[] = {144, 1152, 4320, 6480, 8208, 9360, 10944};
 
 } // namespace
 

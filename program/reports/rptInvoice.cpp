@@ -50,17 +50,22 @@ Layout rptInvoice() {
                 QString::fromLatin1(FormatTwoDecimals)),
         Caption(QStringLiteral("Rate Per Hour"), 144, 5328, 1860, 300),
         TextBox(QStringLiteral("Rate"), 2016, 5328, 1020, 300, Align::Right, money),
-        Caption(QStringLiteral("Other Amount"), 3456, 4896, 1860, 285),
-        TextBox(QStringLiteral("OtherAmt"), 5328, 4896, 1020, 285, Align::Right, money),
-        Caption(QStringLiteral("Hourly Charge"), 3456, 5328, 1860, 285),
-        TextBox(QStringLiteral("HourAmt"), 5328, 5328, 1020, 285, Align::Right, money),
+        // The middle column's amounts reach $99,999,999,999.00 (the largest hours times the
+        // largest rate the boxes accept): their boxes start nearer their captions, since the
+        // other charges' text stands to the right.
+        Caption(QStringLiteral("Other Amount"), 3456, 4896, 1296, 285),
+        TextBox(QStringLiteral("OtherAmt"), 4800, 4896, 1530, 285, Align::Right, money),
+        Caption(QStringLiteral("Hourly Charge"), 3456, 5328, 1296, 285),
+        TextBox(QStringLiteral("HourAmt"), 4800, 5328, 1530, 285, Align::Right, money),
         Caption(QStringLiteral("Contract Fee"), 144, 5904, 1725, 285),
-        TextBox(QStringLiteral("ContractFee"), 1872, 5904, 1155, 285, Align::Right, money),
-        Caption(QStringLiteral("Past Due Amt"), 3456, 5904, 1860, 285),
-        TextBox(QStringLiteral("PastDue"), 5328, 5904, 1020, 285, Align::Right, money),
+        TextBox(QStringLiteral("ContractFee"), 1872, 5904, 1530, 285, Align::Right, money),
+        Caption(QStringLiteral("Past Due Amt"), 3456, 5904, 1296, 285),
+        TextBox(QStringLiteral("PastDue"), 4800, 5904, 1530, 285, Align::Right, money),
         TextBox(QStringLiteral("OtherCharges"), 6480, 4896, 4473, 1728),
-        Caption(QStringLiteral("INVOICE TOTAL:"), 6480, 6768, 2580, 435, Align::Left, 11),
-        Emphasised(TextBox(QStringLiteral("TotalAmt"), 9072, 6768, 1872, 435, Align::Left, money), 11),
+        // The total starts where its caption's text ends, so that a total of hundreds of
+        // billions fits before the right edge.
+        Caption(QStringLiteral("INVOICE TOTAL:"), 6480, 6768, 1872, 435, Align::Left, 11),
+        Emphasised(TextBox(QStringLiteral("TotalAmt"), 8352, 6768, 2592, 435, Align::Left, money), 11),
         // The remittance block.
         Emphasised(TextBox(QStringLiteral("Company"), 735, 9360, 9705, 435, Align::Centre), 12),
         TextBox(QStringLiteral("Address"), 2059, 9936, 7065, 285, Align::Centre),

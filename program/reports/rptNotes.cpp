@@ -5,6 +5,17 @@
 
 namespace reports {
 
+namespace {
+
+// A note longer than its box goes on, whole lines only, on the pages that follow.
+Element ContinuingTextBox(const QString &column, int left, int top, int width, int height) {
+    Element box = TextBox(column, left, top, width, height);
+    box.continues = true;
+    return box;
+}
+
+} // namespace
+
 Layout rptNotes() {
     Layout r;
     r.name = QStringLiteral("rptNotes");
@@ -29,7 +40,7 @@ Layout rptNotes() {
                 QString::fromLatin1(FormatLongDate)),
         Caption(QStringLiteral("Note Number"), 144, 720, 1290, 285),
         TextBox(QStringLiteral("NoteID"), 1440, 720, 1440, 285),
-        TextBox(QStringLiteral("NoteText"), 288, 1296, 10512, 2160),
+        ContinuingTextBox(QStringLiteral("NoteText"), 288, 1296, 10512, 2160),
         HLine(144, 1152, 10800),
         VLine(144, 1152, 2448),
         VLine(10944, 1152, 2448),

@@ -20,6 +20,8 @@ private slots:
     void invoiceJoinsProfile();
     void parameterIsBoundNotPasted_data();
     void parameterIsBoundNotPasted();
+    void readersOrder_data();
+    void readersOrder();
     void groupsClientsByType();
     void resultStates();
     void readsLeaveTheFileFreeForSaves();
@@ -124,6 +126,42 @@ void TestReportData::parameterIsBoundNotPasted() {
     QVERIFY(data.Execute(Command::cmdNotes, noteID));
     QCOMPARE(column(*data.Result(Command::cmdNotes), "NoteID"), expected);
     QCOMPARE(f.folder.value("SELECT COUNT(*) FROM tblNotes").toInt(), 3);
+}
+
+void TestReportData::readersOrder_data() {
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QStringList>("entries"); // last name,first name or type,client
+    QTest::addColumn<QStringList>("expected");
+    const QStringList names{"O'Neil,Ann", "adams,Bo", "zed,Cy", "Ábel,Di", "adams,al", "100,X", "25,Y"};
+    const QStringList read{"100,X", "25,Y", "Ábel,Di", "adams,al", "adams,Bo", "O'Neil,Ann", "zed,Cy"};
+    QTest::newRow("addresses") << int(Command::cmdAddress) << names << read;
+    const QStringList clients{"Home,Zed", "home,émile", "church,Bob", "Home,adam", "Home,Édith"};
+    const QStringList byType{"church,Bob", "home,émile", "Home,adam", "Home,Édith", "Home,Zed"};
+    QTest::newRow("clients") << int(Command::cmdClients) << clients << byType;
+    QTest::newRow("clients grouped by type") << int(Command::cmdClientByType_Grouping) << clients << byType;
+}
+
+void TestReportData::readersOrder() {
+    QFETCH(int, command);
+    QFETCH(QStringList, entries);
+    QFETCH(QStringList, expected);
+    ReportFixture f;
+    const bool address = command == int(Command::cmdAddress);
+    for (int i = 0; i < entries.size(); ++i) {
+        const QString a = entries[i].section(',', 0, 0), b = entries[i].section(',', 1);
+        QVERIFY(address ? f.seedAddress(QString::number(i), b, a) : f.seedClient(QString::number(i), a, b));
+    }
+    QVERIFY(DataReport::Instance().Execute(Command(command)));
+    const reports::RowsetPtr result = DataReport::Instance().Result(Command(command));
+    const bool grouped = command == int(Command::cmdClientByType_Grouping);
+    const QStringList names = address ? QStringList{"LName", "FName"} : QStringList{"ClientType", "Client"};
+    QStringList read;
+    for (int g = 0; g < (grouped ? result->RowCount() : 1); ++g) {
+        const auto rows = grouped ? result->Child(g) : std::shared_ptr<const reports::Rowset>(result);
+        for (int r = 0; r < rows->RowCount(); ++r)
+            read << rows->Value(r, names[0]).toString() + ',' + rows->Value(r, names[1]).toString();
+    }
+    QCOMPARE(read, expected);
 }
 
 void TestReportData::groupsClientsByType() {

@@ -6,6 +6,9 @@
 #include "reports/Paginator.h"
 #include "reports/ReportLayout.h"
 
+#include <QFontMetricsF>
+
+#include <cfloat>
 #include <functional>
 
 using namespace reports;
@@ -118,6 +121,10 @@ private slots:
     void noRowsPrintNoDetail_data();
     void noRowsPrintNoDetail();
     void nullPrintsEmpty();
+    void widestAmountsFitTheirFields_data();
+    void widestAmountsFitTheirFields();
+    void longNoteGoesOnInWholeLines_data();
+    void longNoteGoesOnInWholeLines();
 };
 
 void TestReportPages::formats_data() {
@@ -388,9 +395,9 @@ void TestReportPages::invoiceElementPositions_data() {
                                   << int(Align::Left);
     QTest::newRow("hours") << "2.50" << 400 + 2016 << detail + 4896 << 1020 << int(Align::Right);
     QTest::newRow("rate") << "$18.00" << 400 + 2016 << detail + 5328 << 1020 << int(Align::Right);
-    QTest::newRow("hourly charge") << "$45.00" << 400 + 5328 << detail + 5328 << 1020 << int(Align::Right);
-    QTest::newRow("past due") << "$1,169.50" << 400 + 5328 << detail + 5904 << 1020 << int(Align::Right);
-    QTest::newRow("total") << "$1,234.50" << 400 + 9072 << detail + 6768 << 1872 << int(Align::Left);
+    QTest::newRow("hourly charge") << "$45.00" << 400 + 4800 << detail + 5328 << 1530 << int(Align::Right);
+    QTest::newRow("past due") << "$1,169.50" << 400 + 4800 << detail + 5904 << 1530 << int(Align::Right);
+    QTest::newRow("total") << "$1,234.50" << 400 + 8352 << detail + 6768 << 2592 << int(Align::Left);
     QTest::newRow("business city line")
         << "Ottawa, ON K1A 0B1" << 400 + 2058 << detail + 10224 << 7065 << int(Align::Centre);
     QTest::newRow("program in footer")
@@ -456,6 +463,72 @@ void TestReportPages::nullPrintsEmpty() {
     QCOMPARE(boxes, 23);
     QVERIFY(findItem(items, QStringLiteral("Client 1")));
     QVERIFY(findItem(items, QStringLiteral("Notes of 1")));
+}
+
+void TestReportPages::widestAmountsFitTheirFields_data() {
+    QTest::addColumn<QString>("field"); // report.column
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("printed");
+    // The largest amounts the entry boxes accept, read by the program's number rule.
+    auto typed = [](const char *text) { return double(modGlobal::ConvertNumber(QLatin1String(text))); };
+    const double hourly = float(typed("999999") * typed("99999")); // worked out in single precision
+    QTest::newRow("by type, fee") << "rptClientType.Fee" << typed("999999999") << "$1,000,000,000.00";
+    QTest::newRow("data sheet, fee") << "rptClient.Fee" << typed("999999999") << "$1,000,000,000.00";
+    QTest::newRow("hourly charge") << "rptInvoice.HourAmt" << hourly << "$99,998,900,224.00";
+    QTest::newRow("other amount") << "rptInvoice.OtherAmt" << typed("99999999") << "$100,000,000.00";
+    QTest::newRow("past due") << "rptInvoice.PastDue" << typed("-9999999") << "-$9,999,999.00";
+    QTest::newRow("total") << "rptInvoice.TotalAmt" << hourly + 2e8 << "$100,198,900,224.00";
+    // The contract fee box takes any length: beyond its field the amount prints smaller.
+    QTest::newRow("contract fee") << "rptInvoice.ContractFee" << double(FLT_MAX)
+                                  << "$340,282,346,638,528,859,811,704,183,484,516,925,440.00";
+}
+
+void TestReportPages::widestAmountsFitTheirFields() {
+    QFETCH(QString, field);
+    QFETCH(double, value);
+    QFETCH(QString, printed);
+    const bool fitsAtItsSize = !field.endsWith("ContractFee");
+    const Layout layout = layoutByName(field.section('.', 0, 0));
+    auto rows = std::make_shared<Rowset>(QStringList{"ClientType", field.section('.', 1)},
+                                         QList<QVariantList>{{"Home", value}});
+    if (layout.grouped)
+        rows->SetChildren("cmdClientByType", {std::make_shared<const Rowset>(*rows)});
+    const QList<PageItem> items = Paginate(layout, rows).Items(0);
+    const PageItem *item = findItem(items, printed);
+    QVERIFY(item);
+    const qreal atItsSize = QFontMetricsF(ReportFont(item->bold, item->pointSize)).horizontalAdvance(printed);
+    QCOMPARE(atItsSize <= item->width, fitsAtItsSize);
+    QVERIFY(QFontMetricsF(ItemFont(*item)).horizontalAdvance(printed) <= item->width);
+}
+
+void TestReportPages::longNoteGoesOnInWholeLines_data() {
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<int>("minPages");
+    QTest::newRow("10,000 characters") << QStringLiteral("a word ").repeated(1430) << 2;
+    QTest::newRow("600 lines") << QStringLiteral("a line\r\n").repeated(600) << 10;
+    QTest::newRow("one word of 30,000 characters") << QString(30000, QLatin1Char('x')) << 2;
+}
+
+void TestReportPages::longNoteGoesOnInWholeLines() {
+    QFETCH(QString, note);
+    QFETCH(int, minPages);
+    const Layout layout = rptNotes();
+    const PageModel model =
+        Paginate(layout, std::make_shared<Rowset>(QStringList{"NoteText"}, QList<QVariantList>{{note}}));
+    QVERIFY(model.PageCount() >= minPages);
+    const int bottom = PaperHeight - layout.margins.bottom - layout.pageFooter.height;
+    QString printed;
+    for (int page = 0; page < model.PageCount(); ++page) {
+        for (const PageItem &item : model.Items(page)) {
+            if (item.kind != ElementKind::TextBox || item.left != 400 + 288)
+                continue;
+            printed += item.text;
+            QVERIFY(item.top + item.height <= bottom);
+            if (item.linePitch > 0) // every line whole inside its box
+                QVERIFY(int(item.text.count('\n') + 1) * item.linePitch <= item.height);
+        }
+    }
+    QCOMPARE(printed.remove(QRegularExpression("\\s")), note.remove(QRegularExpression("\\s")));
 }
 
 BRISOLA_TEST_MAIN(TestReportPages)

@@ -46,6 +46,7 @@ private slots:
     void unknownIdentifierPrintsNoDetail();
     void longNoteWrapsInsideItsBox_data();
     void longNoteWrapsInsideItsBox();
+    void longNoteGoesOnOverPages();
     void fileNameFromIdentifier_data();
     void fileNameFromIdentifier();
     void pdfHasEveryPage();
@@ -257,6 +258,24 @@ void TestReportPrinting::longNoteWrapsInsideItsBox() {
         if (w.yMin > bottom && w.yMin < (15840 - 1000 - 435) / 20.0)
             QFAIL(qPrintable(QStringLiteral("text below the note: ") + w.text));
     }
+}
+
+void TestReportPrinting::longNoteGoesOnOverPages() {
+    QStringList words;
+    for (int i = 1; i <= 2000; ++i)
+        words << QStringLiteral("w%1").arg(i);
+    ReportFixture f;
+    QVERIFY(f.seedNote("QDN-9", words.join(' ')));
+    f.boxes.answer(QMessageBox::Ok);
+    QVERIFY(PrintNote(nullptr, QStringLiteral("QDN-9")));
+    // Every word once, in order, over several pages.
+    QStringList printed;
+    const QList<PdfWord> found = pdfWords(f.folder.filePath("printed/QDN-9.pdf"));
+    QVERIFY(!found.isEmpty() && found.last().page > 1);
+    for (const PdfWord &w : found)
+        printed << (QRegularExpression("^w\\d+$").match(w.text).hasMatch() ? w.text : QString());
+    printed.removeAll(QString());
+    QCOMPARE(printed, words);
 }
 
 void TestReportPrinting::fileNameFromIdentifier_data() {

@@ -24,6 +24,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
@@ -56,6 +57,7 @@ using namespace bench;
 
 struct Options {
     QList<int> sizes{1000, 10000, 30000};
+    QList<int> noteMegabytes{1, 10};
     int repetitions = 0; // 0: chosen by size
     QString output;
     bool memory = true;
@@ -481,9 +483,11 @@ void registerListWork(SizeRun &run, int repetitions) {
               repetitions);
 }
 
-// The time from a click to the question box that ends it: every box before the question is
-// answered with its default button, the question with No. Nothing when no question came.
-template <typename Click> std::optional<double> timeToQuestion(Click &&click) {
+// The time from a click to the first box with the icon (by default the question that ends a
+// save): every box before it is answered with its default button, a question with No.
+// Nothing when no such box came.
+template <typename Click>
+std::optional<double> timeToQuestion(Click &&click, QMessageBox::Icon icon = QMessageBox::Question) {
     QElapsedTimer timer;
     std::optional<double> seen;
     QTimer watcher;
@@ -492,9 +496,9 @@ template <typename Click> std::optional<double> timeToQuestion(Click &&click) {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box || !box->isVisible())
             return;
+        if (box->icon() == icon && !seen)
+            seen = double(timer.nsecsElapsed()) / 1e6;
         if (box->icon() == QMessageBox::Question) {
-            if (!seen)
-                seen = double(timer.nsecsElapsed()) / 1e6;
             box->button(QMessageBox::No)->click();
         } else if (QAbstractButton *button = box->defaultButton()
                                                  ? static_cast<QAbstractButton *>(box->defaultButton())
@@ -566,6 +570,102 @@ void registerUserWaits(SizeRun &run, int repetitions) {
               repetitions);
 }
 
+// One note of `megabytes` among the notes of a small business (20 clients, 4 notes): the
+// program started on it until the note tab is painted, the note chosen into the editor,
+// saved unchanged until its question, and printed (no printer here: to a PDF file) until
+// the message that says where.
+void registerLargeNote(const QString &folder, int megabytes, int repetitions, QStringList &failures) {
+    const std::string name = "LargeNote" + std::to_string(megabytes);
+    struct Step {
+        const char *metric;
+        std::function<std::optional<double>(frmOrdwen &)> run;
+    };
+    auto chooseNote = [](frmOrdwen &w) {
+        w.lvNotes->ChooseRow(w.lvNotes->RowOf(QStringLiteral("QDN-1")));
+        w.lvNotes_Click();
+    };
+    const Step steps[] = {
+        {":choose",
+         [chooseNote](frmOrdwen &w) -> std::optional<double> {
+             QElapsedTimer timer;
+             timer.start();
+             chooseNote(w);
+             settle();
+             return double(timer.nsecsElapsed()) / 1e6;
+         }},
+        {":save",
+         [chooseNote](frmOrdwen &w) {
+             chooseNote(w);
+             return timeToQuestion([&] { w.cmdSaveNotes_Click(); });
+         }},
+        {":print",
+         [chooseNote](frmOrdwen &w) {
+             chooseNote(w);
+             return timeToQuestion([&] { w.cmdPrintNote_Click(); }, QMessageBox::Information);
+         }},
+    };
+    configure(benchmark::RegisterBenchmark((name + ":start").c_str(),
+                                           [folder](benchmark::State &state) {
+                                               useFolder(folder);
+                                               Timer timer(state);
+                                               for (auto _ : state) {
+                                                   std::unique_ptr<frmOrdwen> w;
+                                                   timer.time([&] {
+                                                       w = std::make_unique<frmOrdwen>();
+                                                       w->Form_Load();
+                                                       w->show();
+                                                       w->tabMain->setCurrentIndex(4);
+                                                       settle();
+                                                   });
+                                                   w.reset();
+                                                   modGlobal::objHouse.reset();
+                                               }
+                                           }),
+              repetitions);
+    for (const Step &step : steps) {
+        configure(benchmark::RegisterBenchmark((name + step.metric).c_str(),
+                                               [folder, step, &failures](benchmark::State &state) {
+                                                   useFolder(folder);
+                                                   frmOrdwen w;
+                                                   w.Form_Load();
+                                                   w.show();
+                                                   w.tabMain->setCurrentIndex(4);
+                                                   settle();
+                                                   for (auto _ : state) {
+                                                       const std::optional<double> ms = step.run(w);
+                                                       if (!ms)
+                                                           failures << QStringLiteral(
+                                                                           "large note: no box after %1")
+                                                                           .arg(QLatin1String(step.metric));
+                                                       state.SetIterationTime(ms.value_or(0) / 1000);
+                                                   }
+                                                   modGlobal::objHouse.reset();
+                                               }),
+                  repetitions);
+    }
+}
+
+// A note of `megabytes` of pasted text (lines of words, line breaks as CR LF) as QDN-1.
+bool addLargeNote(const QString &database, int megabytes) {
+    QString text;
+    const QString line = QStringLiteral("Dust the shelves, wipe the windows and mop the kitchen floor.\r\n");
+    text.reserve(megabytes * 1024 * 1024 + line.size());
+    while (text.size() < megabytes * 1024 * 1024)
+        text += line;
+    sqlite3 *db = nullptr;
+    bool ok = sqlite3_open(QFile::encodeName(database).constData(), &db) == SQLITE_OK;
+    sqlite3_stmt *statement = nullptr;
+    ok = ok && sqlite3_prepare_v2(db, "UPDATE tblNotes SET NoteText = ? WHERE NoteID = 'QDN-1'", -1,
+                                  &statement, nullptr) == SQLITE_OK;
+    if (ok) {
+        sqlite3_bind_text16(statement, 1, text.utf16(), int(text.size() * 2), SQLITE_STATIC);
+        ok = sqlite3_step(statement) == SQLITE_DONE && sqlite3_changes(db) == 1;
+    }
+    sqlite3_finalize(statement);
+    sqlite3_close(db);
+    return ok;
+}
+
 // ---------------------------------------------------------------------------------------------
 // Peak memory: a process of its own loads the main window over the database, shows every
 // tab, and reports its high-water mark of resident memory.
@@ -581,7 +681,8 @@ long highWaterKiB() {
     return -1;
 }
 
-int peakMemoryChild(const QString &folder) {
+// With `noteSteps`, the note QDN-1 is then chosen, saved unchanged and printed as well.
+int peakMemoryChild(const QString &folder, bool noteSteps) {
     useFolder(folder);
     frmOrdwen w;
     w.Form_Load();
@@ -590,6 +691,16 @@ int peakMemoryChild(const QString &folder) {
         w.tabMain->setCurrentIndex(tab);
         settle();
     }
+    if (noteSteps) {
+        w.tabMain->setCurrentIndex(4);
+        for (auto step : {&frmOrdwen::cmdSaveNotes_Click, &frmOrdwen::cmdPrintNote_Click}) {
+            w.lvNotes->ChooseRow(w.lvNotes->RowOf(QStringLiteral("QDN-1")));
+            w.lvNotes_Click();
+            settle();
+            timeToQuestion([&] { (w.*step)(); });
+            settle();
+        }
+    }
     std::printf("VmHWM %ld\n", highWaterKiB());
     std::printf("rows %d %d %d %d\n", w.lvClients->topLevelItemCount(), w.lvBilling->topLevelItemCount(),
                 w.lvInvoices->topLevelItemCount(), w.lvNotes->topLevelItemCount());
@@ -597,10 +708,13 @@ int peakMemoryChild(const QString &folder) {
 }
 
 // Peak memory in MiB of a process over the folder's database; nothing when it failed.
-std::optional<double> measurePeak(const QString &folder, const FixtureSize &size, QStringList &failures) {
+std::optional<double> measurePeak(const QString &folder, const FixtureSize &size, QStringList &failures,
+                                  bool noteSteps = false) {
     QProcess child;
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--peak-memory=") + folder});
+    child.start(
+        QCoreApplication::applicationFilePath(),
+        {(noteSteps ? QStringLiteral("--peak-memory-note=") : QStringLiteral("--peak-memory=")) + folder});
     if (!child.waitForFinished(600000) || child.exitCode() != 0) {
         failures << QStringLiteral("peak-memory process failed for %1 clients").arg(size.clients);
         return std::nullopt;
@@ -754,6 +868,15 @@ std::optional<Options> parse(int &argc, char **argv) {
                 return std::nullopt;
         } else if (arg.startsWith(QStringLiteral("--output="))) {
             options.output = arg.mid(9);
+        } else if (arg.startsWith(QStringLiteral("--note-sizes="))) {
+            options.noteMegabytes.clear();
+            for (const QString &s : arg.mid(13).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+                bool ok = false;
+                const int n = s.toInt(&ok);
+                if (!ok || n <= 0)
+                    return std::nullopt;
+                options.noteMegabytes << n;
+            }
         } else if (arg == QStringLiteral("--no-memory")) {
             options.memory = false;
         } else {
@@ -877,7 +1000,9 @@ int main(int argc, char **argv) {
     for (int i = 1; i < argc; ++i) {
         const QString arg = QString::fromLocal8Bit(argv[i]);
         if (arg.startsWith(QStringLiteral("--peak-memory=")))
-            return peakMemoryChild(arg.mid(14));
+            return peakMemoryChild(arg.mid(14), false);
+        if (arg.startsWith(QStringLiteral("--peak-memory-note=")))
+            return peakMemoryChild(arg.mid(19), true);
         // --make-database=FOLDER:CLIENTS lays out FOLDER as an application folder with a
         // generated database, for starting the program itself on it.
         if (arg.startsWith(QStringLiteral("--make-database="))) {
@@ -897,7 +1022,7 @@ int main(int argc, char **argv) {
     std::optional<Options> options = parse(argc, argv);
     if (!options) {
         std::fprintf(stderr, "usage: brisola_bench [--sizes=N,N,...] [--repetitions=N>=2] [--output=FILE] "
-                             "[--no-memory] [--benchmark_...]\n");
+                             "[--note-sizes=MB,MB,...] [--no-memory] [--benchmark_...]\n");
         return 2;
     }
     // Repetitions of the benchmarks of one size run in random order, so that a slow spell of
@@ -941,6 +1066,52 @@ int main(int argc, char **argv) {
         emptyPeak = measurePeak(emptyFolder, empty.size, failures);
 
     std::vector<Line> memoryLines;
+    for (int megabytes : options->noteMegabytes) {
+        const QString folder = root.filePath(QStringLiteral("note-%1MB").arg(megabytes));
+        const FixtureSize size = FixtureSize::ForClients(20);
+        if (!makeAppFolder(folder, size) ||
+            !addLargeNote(folder + QStringLiteral("/home/home.qd"), megabytes))
+            return 1;
+        std::fprintf(stderr, "brisola_bench: a note of %d MB\n", megabytes);
+        registerLargeNote(folder, megabytes, 3, failures);
+        benchmark::RunSpecifiedBenchmarks(&collector);
+        benchmark::ClearRegisteredBenchmarks();
+        const double limit = megabytes <= 1 ? 1000 : megabytes <= 10 ? 5000 : -1;
+        const char *steps[][2] = {{":start", "started until the note tab is painted"},
+                                  {":choose", "chosen into the editor"},
+                                  {":save", "saved unchanged until its question"},
+                                  {":print", "printed (PDF) until the message"}};
+        for (const auto &[suffix, words] : steps) {
+            const std::string name = "LargeNote" + std::to_string(megabytes) + suffix;
+            Line l{QStringLiteral("A note of %1 MB: %2").arg(megabytes).arg(QLatin1String(words)),
+                   20,
+                   collector.median(name),
+                   std::nullopt,
+                   QStringLiteral("ms"),
+                   limit > 0 ? QStringLiteral("≤ %1 ms").arg(limit) : QString(),
+                   std::nullopt};
+            if (limit > 0 && l.median)
+                l.met = *l.median <= limit;
+            lines.push_back(l);
+        }
+        if (options->memory) {
+            const double database =
+                double(QFileInfo(folder + QStringLiteral("/home/home.qd")).size()) / 1048576;
+            Line l{QStringLiteral("A note of %1 MB: peak memory, started, chosen, saved and printed "
+                                  "(baseline: the database's size)")
+                       .arg(megabytes),
+                   20,
+                   measurePeak(folder, size, failures, true),
+                   database,
+                   QStringLiteral("MiB"),
+                   QStringLiteral("≤ database + 150 MB"),
+                   std::nullopt};
+            if (l.median)
+                l.met = *l.median * 1048576 <= database * 1048576 + 150e6;
+            memoryLines.push_back(l);
+        }
+        QDir(folder).removeRecursively();
+    }
     for (int clients : options->sizes) {
         SizeRun run;
         run.clients = clients;

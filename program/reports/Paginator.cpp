@@ -223,12 +223,12 @@ QString PageModel::ElementText(const Element &element, const Placed &placed, int
     return QString();
 }
 
-QString PageModel::LinesText(const Element &element, int row, int first, int count) const {
+QString PageModel::LinesText(int row, int first, int count) const {
     const auto found = m_lines.constFind(row);
     if (found == m_lines.cend() || !m_rows)
         return QString();
     const TextLines &lines = *found;
-    const QString text = FormatValue(m_rows->Value(row, element.text), element.format);
+    const QString &text = lines.text;
     const int end = std::min(first + count, lines.Count());
     QString out;
     for (int i = first; i < end; ++i) {
@@ -255,7 +255,7 @@ QList<PageItem> PageModel::Items(int page) const {
                               m.top + placed.top,
                               e.width,
                               placed.lineCount * m_linePitch,
-                              LinesText(e, placed.row, placed.firstLine, placed.lineCount),
+                              LinesText(placed.row, placed.firstLine, placed.lineCount),
                               e.align,
                               e.bold,
                               e.pointSize,
@@ -280,7 +280,7 @@ QList<PageItem> PageModel::Items(int page) const {
                           0};
             // A box whose text goes on further shows the lines that fit it whole.
             if (placed.band == Band::Detail && k == m_continuing && m_lines.contains(placed.row)) {
-                item.text = LinesText(e, placed.row, 0, std::max(1, e.height / m_linePitch));
+                item.text = LinesText(placed.row, 0, std::max(1, e.height / m_linePitch));
                 item.linePitch = m_linePitch;
             }
             items << item;
@@ -381,6 +381,7 @@ PageModel Paginate(const Layout &layout, std::shared_ptr<const Rowset> rows, con
             TextLines lines = BreakLines(text, font, e.width);
             if (lines.Count() <= boxLines)
                 continue;
+            lines.text = text;
             for (int next = boxLines; next < lines.Count();) {
                 newPage();
                 const int top = y + continuedGap;

@@ -41,6 +41,9 @@ struct PageItem {
 struct TextLines {
     QList<qsizetype> starts;
     QList<qsizetype> lengths;
+    // The text broken, kept so that each page takes its lines from it: formatting a long value
+    // again for every page of it would cost its length once per page.
+    QString text;
     int Count() const { return int(starts.size()); }
 };
 
@@ -85,7 +88,7 @@ private:
     const Section &SectionOf(Band band) const;
     QString ElementText(const Element &element, const Placed &placed, int page) const;
     // Lines first..first+count of a row's broken text, joined by line feeds.
-    QString LinesText(const Element &element, int row, int first, int count) const;
+    QString LinesText(int row, int first, int count) const;
 
     // The broken text of each detail row whose continuing box overflows, by row.
     QHash<int, TextLines> m_lines;

@@ -65,6 +65,7 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent) {
     rtBox->setGeometry(Twips::Rect(120, 840, 4635, 2295));
     rtBox->setReadOnly(true);
     rtBox->setTabChangesFocus(true);
+    controls::NameInput(rtBox, QStringLiteral("About ") + QString::fromLatin1(modGlobal::AppTitle));
 
     cmdOK = controls::Button(this, QStringLiteral("cmdOK"), QStringLiteral("&OK"),
                              Twips::Rect(3060, 3225, 1680, 405));

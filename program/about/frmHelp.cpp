@@ -1,5 +1,6 @@
 #include "about/frmHelp.h"
 
+#include "controls/Builders.h"
 #include "startup/modGlobal.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -42,6 +43,7 @@ frmHelp::frmHelp(QWidget *parent) : QWidget(parent, Qt::Window) {
     tvContents->setObjectName(QStringLiteral("tvContents"));
     tvContents->setHeaderHidden(true);
     tvContents->setColumnCount(1);
+    controls::NameInput(tvContents, QStringLiteral("Contents"));
     tabTopics->addTab(tvContents, QStringLiteral("&Contents"));
 
     auto *indexPage = new QWidget;
@@ -52,9 +54,10 @@ frmHelp::frmHelp(QWidget *parent) : QWidget(parent, Qt::Window) {
     txtIndex = new QLineEdit;
     txtIndex->setObjectName(QStringLiteral("txtIndex"));
     indexLabel->setBuddy(txtIndex);
-    txtIndex->setAccessibleName(QStringLiteral("Index word"));
+    controls::NameInput(txtIndex, QStringLiteral("Index word"));
     lstIndex = new QListWidget;
     lstIndex->setObjectName(QStringLiteral("lstIndex"));
+    controls::NameInput(lstIndex, QStringLiteral("Index"));
     indexLayout->addWidget(indexLabel);
     indexLayout->addWidget(txtIndex);
     indexLayout->addWidget(lstIndex);
@@ -62,6 +65,7 @@ frmHelp::frmHelp(QWidget *parent) : QWidget(parent, Qt::Window) {
 
     txtTopic = new QTextBrowser;
     txtTopic->setObjectName(QStringLiteral("txtTopic"));
+    controls::NameInput(txtTopic, QStringLiteral("Help topic"));
     // Only places inside the help text are followed; the browser never loads another file.
     txtTopic->setOpenLinks(false);
     txtTopic->setOpenExternalLinks(false);

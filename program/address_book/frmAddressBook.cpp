@@ -179,7 +179,8 @@ void frmAddressBook::BuildEntryPanel() {
         txtBox[std::size_t(i)] = controls::TextBox(
             this, controls::ElementName(QStringLiteral("txtBox"), i),
             Twips::Rect(boxLeft, top, boxWidth(field.maxLength, rowWidth), RowHeight), field.maxLength);
-        controls::NameAfterLabel(lblBox[std::size_t(i)], txtBox[std::size_t(i)]);
+        // Both panels have the same fields: the name says which panel a box is in.
+        controls::NameAfterLabel(lblBox[std::size_t(i)], txtBox[std::size_t(i)], QStringLiteral("(new)"));
     }
 
     const int pictureTop = EntryFirstRow + FieldCount * RowStep + 60;
@@ -206,6 +207,7 @@ void frmAddressBook::BuildUpdatePanel() {
     lvNames = new ListView(fraUpdate);
     lvNames->setObjectName(QStringLiteral("lvNames"));
     lvNames->setGeometry(Twips::Rect(InnerLeft, 300, FrameWidth - 2 * InnerLeft, 2700));
+    controls::NameInput(lvNames, QStringLiteral("Names"));
 
     const int boxLeft = InnerLeft + LabelWidth + 60;
     const int rowWidth = FrameWidth - InnerLeft - boxLeft;
@@ -217,7 +219,8 @@ void frmAddressBook::BuildUpdatePanel() {
         txtEdit[std::size_t(i)] = controls::TextBox(
             fraUpdate, controls::ElementName(QStringLiteral("txtEdit"), i),
             Twips::Rect(boxLeft, top, boxWidth(field.maxLength, rowWidth), RowHeight), field.maxLength);
-        controls::NameAfterLabel(lblEdit[std::size_t(i)], txtEdit[std::size_t(i)]);
+        controls::NameAfterLabel(lblEdit[std::size_t(i)], txtEdit[std::size_t(i)],
+                                 QStringLiteral("(update)"));
     }
 
     const int buttonTop = 6900;

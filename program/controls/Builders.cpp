@@ -2,8 +2,12 @@
 
 #include "controls/Twips.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QButtonGroup>
+#include <QCalendarWidget>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +18,61 @@
 #include <QTextEdit>
 
 namespace controls {
+
+namespace {
+
+// Qt's own description of a drop-down list box gives, on this platform, the entry shown as
+// the box's name: a screen reader would announce "Home" for the Client Type box, and nothing
+// while no entry is chosen. This one gives the name the box was given, and the entry shown
+// as its value; the popup list stays its one child.
+class NamedListBox : public QAccessibleWidget {
+public:
+    explicit NamedListBox(QComboBox *box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value)
+            return box()->currentText();
+        if (t == QAccessible::Name && !box()->accessibleName().isEmpty())
+            return box()->accessibleName();
+        return QAccessibleWidget::text(t);
+    }
+    int childCount() const override { return 1; }
+    QAccessibleInterface *child(int index) const override {
+        return index == 0 ? QAccessible::queryAccessibleInterface(box()->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override {
+        return child && child->object() == box()->view() ? 0 : -1;
+    }
+    QStringList actionNames() const override {
+        return QStringList{showMenuAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString &action) override {
+        if (action == showMenuAction() || action == pressAction())
+            box()->showPopup();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    QComboBox *box() const { return static_cast<QComboBox *>(widget()); }
+};
+
+QAccessibleInterface *namedListBoxFactory(const QString &className, QObject *object) {
+    auto *box = className == QLatin1String("QComboBox") ? qobject_cast<QComboBox *>(object) : nullptr;
+    // An editable box is named by its line of text, as Qt has it.
+    return box && !box->isEditable() ? new NamedListBox(box) : nullptr;
+}
+
+// Once, before the first name is given: a description Qt made before would be kept.
+void useNamedListBoxes() {
+    static const bool installed = [] {
+        QAccessible::installFactory(namedListBoxFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+} // namespace
 
 QString ElementName(const QString &arrayName, int index) {
     return arrayName + QLatin1Char('(') + QString::number(index) + QLatin1Char(')');
@@ -130,11 +189,39 @@ void FitOptionButtons(QWidget *parent) {
     }
 }
 
-void NameAfterLabel(QLabel *label, QWidget *input) {
+void NameAfterLabel(QLabel *label, QWidget *input, const QString &qualifier) {
     label->setBuddy(input);
     QString name = label->text();
     name.remove(QLatin1Char('&'));
-    input->setAccessibleName(name.trimmed());
+    name = name.trimmed();
+    if (name.endsWith(QLatin1Char(':')))
+        name.chop(1);
+    if (!qualifier.isEmpty())
+        name += QLatin1Char(' ') + qualifier;
+    NameInput(input, name);
+}
+
+void NameInput(QWidget *input, const QString &name) {
+    useNamedListBoxes();
+    input->setAccessibleName(name);
+}
+
+void NameCalendar(QCalendarWidget *calendar, const QString &name) {
+    NameInput(calendar, name);
+    // The calendar's parts carry these object names in every Qt release; a part not found
+    // is left as Qt names it.
+    const struct {
+        const char *part;
+        QString name;
+    } parts[] = {
+        {"qt_calendar_calendarview", name + QStringLiteral(" days")},
+        {"qt_calendar_prevmonth", QStringLiteral("Previous month")},
+        {"qt_calendar_nextmonth", QStringLiteral("Next month")},
+        {"qt_calendar_yearedit", QStringLiteral("Year")},
+    };
+    for (const auto &part : parts)
+        if (QWidget *widget = calendar->findChild<QWidget *>(QLatin1String(part.part)))
+            NameInput(widget, part.name);
 }
 
 void ShowStoredText(QLineEdit *box, const QString &text) {

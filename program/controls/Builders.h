@@ -8,6 +8,7 @@
 
 #include <span>
 
+class QCalendarWidget;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -37,8 +38,17 @@ QPushButton *Button(QWidget *parent, const QString &name, const QString &caption
                     const QString &toolTip = {});
 
 // Makes `input` the buddy of `label` and gives it the label's caption (without access-key
-// marks or surrounding blanks) as its accessible name, so a screen reader names the box.
-void NameAfterLabel(QLabel *label, QWidget *input);
+// marks, surrounding blanks or a closing colon) as its accessible name, so a screen reader
+// names the box. A qualifier ("line 2", "(new)") follows the caption where one window has
+// two boxes under the same caption.
+void NameAfterLabel(QLabel *label, QWidget *input, const QString &qualifier = {});
+// Names an input that has no label of its own (a list under a frame's caption, a text
+// that fills its window). A drop-down list box is then named by this name, not by the
+// entry it shows.
+void NameInput(QWidget *input, const QString &name);
+// Names a month calendar and the parts a screen reader meets inside it: its day table and
+// its month buttons, which show only arrows.
+void NameCalendar(QCalendarWidget *calendar, const QString &name);
 
 // A frame holding an array of option buttons, one above the other (or side by side when
 // horizontal). buttons receives them by index; toolTips may be shorter than captions.

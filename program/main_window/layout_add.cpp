@@ -43,8 +43,7 @@ QWidget *frmOrdwen::BuildAddTab() {
     QLabel *typeLabel = controls::Label(page, QStringLiteral(" Client Type"),
                                         Twips::Rect(LabelLeft, Top, LabelWidth, controls::RowHeight));
     cboBoxAdd[0] = layout::ClientTypeBox(page, controls::ElementName(QStringLiteral("cboBoxAdd"), 0),
-                                         Twips::Rect(BoxLeft, Top, 2850, 330));
-    controls::NameAfterLabel(typeLabel, cboBoxAdd[0]);
+                                         Twips::Rect(BoxLeft, Top, 2850, 330), typeLabel);
 
     const auto &fields = layout::ClientFields();
     for (int i = 0; i < ClientFieldCount; ++i) {
@@ -58,7 +57,7 @@ QWidget *frmOrdwen::BuildAddTab() {
                               Twips::Rect(BoxLeft, y, layout::ClientBoxWidth(field.maxLength, 3900, 2850),
                                           controls::RowHeight + 15),
                               field.maxLength, field.alignment, field.toolTip);
-        controls::NameAfterLabel(label, txtAdd[std::size_t(i)]);
+        layout::NameClientBox(label, txtAdd[std::size_t(i)], i);
     }
 
     const int notesTop = Top + (ClientFieldCount + 1) * Step;

@@ -7,6 +7,7 @@
 #include "controls/Builders.h"
 #include "controls/Twips.h"
 
+#include <QCalendarWidget>
 #include <QDate>
 #include <QDateEdit>
 #include <QLabel>
@@ -21,6 +22,7 @@ QWidget *frmOrdwen::BuildBillingTab() {
     lvBilling = new ListView(page);
     lvBilling->setObjectName(QStringLiteral("lvBilling"));
     lvBilling->setGeometry(Twips::Rect(90, 90, 12090, 2250));
+    controls::NameInput(lvBilling, QStringLiteral("Clients"));
 
     lblBillID = controls::HiddenLabel(page, QStringLiteral("lblBillID"));
 
@@ -34,6 +36,7 @@ QWidget *frmOrdwen::BuildBillingTab() {
     datBox->setCalendarPopup(true);
     datBox->setGeometry(Twips::Rect(2220, top, 1950, 330));
     controls::NameAfterLabel(dateLabel, datBox);
+    controls::NameCalendar(datBox->calendarWidget(), QStringLiteral("Service Date calendar"));
 
     struct Row {
         const char *caption;
@@ -47,12 +50,18 @@ QWidget *frmOrdwen::BuildBillingTab() {
         {"Fee Type", 11, 3450},   {"Pets", 12, 3450},
     };
     int y = top + step;
+    const char *previousCaption = "";
     for (const Row &row : clientRows) {
-        controls::Label(page, QLatin1Char(' ') + QLatin1String(row.caption),
-                        Twips::Rect(90, y, 2100, controls::RowHeight));
+        QLabel *label = controls::Label(page, QLatin1Char(' ') + QLatin1String(row.caption),
+                                        Twips::Rect(90, y, 2100, controls::RowHeight));
         lblClient[std::size_t(row.index)] =
             controls::ValueLabel(page, controls::ElementName(QStringLiteral("lblClient"), row.index),
                                  Twips::Rect(2220, y, row.width, controls::RowHeight));
+        // The two billing address lines share their caption.
+        const bool secondLine = qstrcmp(row.caption, previousCaption) == 0;
+        controls::NameAfterLabel(label, lblClient[std::size_t(row.index)],
+                                 secondLine ? QStringLiteral("line 2") : QString());
+        previousCaption = row.caption;
         y += step;
     }
     QLabel *notesLabel =
@@ -86,6 +95,7 @@ QWidget *frmOrdwen::BuildBillingTab() {
     controls::NameAfterLabel(chargeLabel, txtBilling[1]);
     r = charge(2, QStringLiteral("Total Hourly Amt"), {});
     lblClient[6] = controls::ValueLabel(page, QStringLiteral("lblClient(6)"), r, Qt::AlignRight);
+    controls::NameAfterLabel(chargeLabel, lblClient[6]);
     r = charge(3, QStringLiteral("Contract Fee"), {});
     txtBilling[2] = controls::TextBox(page, QStringLiteral("txtBilling(2)"), r, 0, Qt::AlignRight);
     controls::NameAfterLabel(chargeLabel, txtBilling[2]);
@@ -102,6 +112,7 @@ QWidget *frmOrdwen::BuildBillingTab() {
     controls::NameAfterLabel(chargeLabel, txtBilling[5]);
     r = charge(7, QStringLiteral("Total Invoice Amount"), {});
     lblClient[7] = controls::ValueLabel(page, QStringLiteral("lblClient(7)"), r, Qt::AlignRight);
+    controls::NameAfterLabel(chargeLabel, lblClient[7]);
 
     cmdTotalAmount =
         controls::Button(page, QStringLiteral("cmdTotalAmount"), QStringLiteral("Service Charge &Totals"),

@@ -15,11 +15,12 @@ QWidget *frmOrdwen::BuildClipboardTab() {
     auto *page = new QWidget;
     page->setObjectName(QStringLiteral("tabClipboard"));
 
-    controls::Label(page, QStringLiteral("Click to select and view or print a note"),
-                    Twips::Rect(90, 90, 8400, 300));
+    QLabel *listLabel = controls::Label(page, QStringLiteral("Click to select and view or print a note"),
+                                        Twips::Rect(90, 90, 8400, 300));
     lvNotes = new ListView(page);
     lvNotes->setObjectName(QStringLiteral("lvNotes"));
     lvNotes->setGeometry(Twips::Rect(90, 420, 8400, 3750));
+    controls::NameAfterLabel(listLabel, lvNotes);
     lvNotes->setToolTip(QStringLiteral(" Click to select a note to update or delete "));
 
     QLabel *noteLabel = controls::Label(page, QStringLiteral("Enter new note or edit existing note below"),

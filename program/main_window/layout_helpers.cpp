@@ -1,5 +1,7 @@
 #include "layout_helpers.h"
 
+#include "controls/Builders.h"
+
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGroupBox>
@@ -13,10 +15,11 @@
 
 namespace layout {
 
-QComboBox *ClientTypeBox(QWidget *parent, const QString &name, const QRect &geometry) {
+QComboBox *ClientTypeBox(QWidget *parent, const QString &name, const QRect &geometry, QLabel *label) {
     auto *box = new QComboBox(parent);
     box->setObjectName(name);
     box->setGeometry(geometry);
+    controls::NameAfterLabel(label, box);
     box->addItems({QStringLiteral("Apartment"), QStringLiteral("Church"), QStringLiteral("Commercial"),
                    QStringLiteral("Home"), QStringLiteral("Hospital"), QStringLiteral("Restaurant"),
                    QStringLiteral("Retail"), QStringLiteral("Other")});
@@ -51,6 +54,13 @@ const std::array<ClientField, 15> &ClientFields() {
          false},
     }};
     return fields;
+}
+
+void NameClientBox(QLabel *label, QWidget *box, int index) {
+    const auto &fields = ClientFields();
+    const bool secondLine =
+        index > 0 && fields[std::size_t(index - 1)].caption == fields[std::size_t(index)].caption;
+    controls::NameAfterLabel(label, box, secondLine ? QStringLiteral("line 2") : QString());
 }
 
 QStringList ScheduleCaptions() {

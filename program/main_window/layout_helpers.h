@@ -20,7 +20,9 @@ class QWidget;
 
 namespace layout {
 
-QComboBox *ClientTypeBox(QWidget *parent, const QString &name, const QRect &geometry);
+// Named after `label` before its entries go in, so that a screen reader never meets it
+// unnamed.
+QComboBox *ClientTypeBox(QWidget *parent, const QString &name, const QRect &geometry, QLabel *label);
 
 // One box of the client entry arrays txtAdd / txtEdit (same index, same meaning).
 struct ClientField {
@@ -31,6 +33,9 @@ struct ClientField {
     bool labelToo;   // the label carries the same tool tip
 };
 const std::array<ClientField, 15> &ClientFields();
+// Names the client entry box of `index` after its label; the second of two boxes under one
+// caption (the address lines) is "line 2", so that a screen reader tells them apart.
+void NameClientBox(QLabel *label, QWidget *box, int index);
 
 // Width of a client entry box by its typing limit: narrow for a state (three wide letters
 // without touching the frame), medium for postal codes and the fee, `wide` for 35-character

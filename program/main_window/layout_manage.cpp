@@ -29,14 +29,15 @@ QWidget *frmOrdwen::BuildManageTab() {
     lvClients = new ListView(page);
     lvClients->setObjectName(QStringLiteral("lvClients"));
     lvClients->setGeometry(Twips::Rect(90, 90, 12090, 2550));
+    controls::NameInput(lvClients, QStringLiteral("Clients"));
 
     lblID = controls::HiddenLabel(page, QStringLiteral("lblID"));
 
     // Left column: type, name, service address, telephone, contact (boxes 0 to 7).
     QLabel *typeLabel = controls::Label(page, QStringLiteral(" Client Type"),
                                         Twips::Rect(90, Top, 2250, controls::RowHeight));
-    cboBoxEdit = layout::ClientTypeBox(page, QStringLiteral("cboBoxEdit"), Twips::Rect(2370, Top, 2550, 330));
-    controls::NameAfterLabel(typeLabel, cboBoxEdit);
+    cboBoxEdit = layout::ClientTypeBox(page, QStringLiteral("cboBoxEdit"), Twips::Rect(2370, Top, 2550, 330),
+                                       typeLabel);
     // Right column: billing address, day, fee (boxes 8 to 14), then the notes.
     const auto &fields = layout::ClientFields();
     for (int i = 0; i < ClientFieldCount; ++i) {
@@ -53,7 +54,7 @@ QWidget *frmOrdwen::BuildManageTab() {
                               Twips::Rect(boxLeft, y, layout::ClientBoxWidth(field.maxLength, 3450, 2550),
                                           controls::RowHeight + 15),
                               field.maxLength, field.alignment);
-        controls::NameAfterLabel(label, txtEdit[std::size_t(i)]);
+        layout::NameClientBox(label, txtEdit[std::size_t(i)], i);
     }
     const int notesTop = Top + 7 * Step;
     QLabel *notesLabel = controls::Label(page, QStringLiteral("Notes"),

@@ -37,14 +37,18 @@ QWidget *frmOrdwen::BuildUtilitiesTab() {
     lvInvoices = new ListView(invoices);
     lvInvoices->setObjectName(QStringLiteral("lvInvoices"));
     lvInvoices->setGeometry(Twips::Rect(150, 360, 9300, 3390));
+    // The frame's caption says what is done with the invoices; the list holds them.
+    controls::NameInput(lvInvoices, QStringLiteral("Invoices"));
 
     const char *headings[] = {"Invoice ID", "Client", "Invoice Date"};
     for (int i = 0; i < 3; ++i) {
         const int y = 3930 + i * 450;
-        controls::Label(invoices, QLatin1String(headings[i]), Twips::Rect(150, y, 1440, controls::RowHeight));
+        QLabel *label = controls::Label(invoices, QLatin1String(headings[i]),
+                                        Twips::Rect(150, y, 1440, controls::RowHeight));
         lblInvoice[std::size_t(i)] =
             controls::ValueLabel(invoices, controls::ElementName(QStringLiteral("lblInvoice"), i),
                                  Twips::Rect(1620, y, 4500, controls::RowHeight));
+        controls::NameAfterLabel(label, lblInvoice[std::size_t(i)]);
     }
     cmdDeleteInvoice = controls::Button(invoices, QStringLiteral("cmdDeleteInvoice"),
                                         QStringLiteral("Delete Invoice"), Twips::Rect(6750, 3930, 2700, 480));
@@ -55,5 +59,6 @@ QWidget *frmOrdwen::BuildUtilitiesTab() {
     calBox->setObjectName(QStringLiteral("calBox"));
     calBox->setGeometry(Twips::Rect(2580, 5580, 9600, 3240));
     calBox->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    controls::NameCalendar(calBox, QStringLiteral("Calendar"));
     return page;
 }

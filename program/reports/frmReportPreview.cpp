@@ -168,6 +168,9 @@ frmReportPreview::frmReportPreview(PageModel model, QWidget *parent)
     cmdLast = bar->addAction(QStringLiteral(">|"));
     cmdLast->setObjectName(QStringLiteral("cmdLast"));
     cmdLast->setToolTip(QStringLiteral("Last page"));
+    // The page buttons show arrows: a screen reader says what they do instead.
+    for (QAction *pageButton : {cmdFirst, cmdPrevious, cmdNext, cmdLast})
+        bar->widgetForAction(pageButton)->setAccessibleName(pageButton->toolTip());
     bar->addSeparator();
     auto *zoomLabel = new QLabel(QStringLiteral(" Zoom "), bar);
     bar->addWidget(zoomLabel);

@@ -1,5 +1,6 @@
 // The About window and the help window, on the delivered files and on missing or
 // damaged ones.
+#include "AccessibleNames.h"
 #include "TestAppFolder.h"
 #include "TestMain.h"
 
@@ -103,6 +104,7 @@ void TestAbout::aboutWindow() {
     QVERIFY(w.rtBox->isReadOnly());
     QCOMPARE(w.rtBox->textCursor().position(), 0);
     QCOMPARE(w.rtBox->verticalScrollBar()->value(), 0);
+    QCOMPARE(AccessibleNameFaults(&w), QString());
 }
 
 void TestAbout::aboutWithoutItsFiles_data() {
@@ -165,11 +167,13 @@ void TestAbout::helpOpensAtContents() {
     QCOMPARE(w.txtTopic->verticalScrollBar()->value(), 0);
     QCOMPARE(caretParagraph(w), QStringLiteral("Brisola Help: Contents"));
     QCOMPARE(w.tvContents->currentItem()->text(0), QStringLiteral("Brisola Help: Contents"));
+    QCOMPARE(AccessibleNameFaults(&w), QString());
 
     // Opened again after reading elsewhere, it is back at the contents.
     w.ShowAnchor(QStringLiteral("copying"));
     QVERIFY(w.txtTopic->verticalScrollBar()->value() > 0);
     w.tabTopics->setCurrentIndex(1);
+    QCOMPARE(AccessibleNameFaults(&w), QString());
     QVERIFY(w.Open(modGlobal::AppPath(QStringLiteral("help/ordwen.hlp"))));
     QCOMPARE(w.tabTopics->currentWidget(), w.tvContents);
     QCOMPARE(w.txtTopic->verticalScrollBar()->value(), 0);

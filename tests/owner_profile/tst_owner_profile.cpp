@@ -1,5 +1,6 @@
 // The two business-profile windows: the checks, Enter and the label highlight, what a save
 // stores and tells, and how each window is left.
+#include "AccessibleNames.h"
 #include "MessageBoxHelper.h"
 #include "TestAppFolder.h"
 #include "TestMain.h"
@@ -590,6 +591,8 @@ private slots:
         QVERIFY(edit.windowFlags().testFlag(Qt::WindowCloseButtonHint));
         QVERIFY(!edit.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
         QVERIFY(!edit.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        QCOMPARE(AccessibleNameFaults(&add), QString());
+        QCOMPARE(AccessibleNameFaults(&edit), QString());
     }
 };
 

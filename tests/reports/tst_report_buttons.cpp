@@ -2,6 +2,7 @@
 // checks, one preview per report however often its button is pressed, the preview's
 // caption, icon, paging and zoom, painting only what is on screen, saving as PDF, and what
 // the saved pages hold.
+#include "AccessibleNames.h"
 #include "MainWindowFixture.h"
 #include "ReportFixture.h"
 #include "TestMain.h"
@@ -171,6 +172,7 @@ void TestReportButtons::previewOfEachButton() {
     QCOMPARE(preview->windowModality(), Qt::NonModal);
     QCOMPARE(preview->Model().PageCount(), pages);
     QCOMPARE(preview->lblPageCount->text().trimmed(), QStringLiteral("of %1").arg(pages));
+    QCOMPARE(AccessibleNameFaults(preview), QString());
     // The main window stays usable while the preview is open.
     QVERIFY(!QApplication::activeModalWidget());
     QVERIFY(f.w->isEnabled());

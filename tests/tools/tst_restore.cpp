@@ -3,6 +3,7 @@
 // cannot be set aside or written leaving the records byte for byte as they were; and the
 // restore window over the main window, whose lists show the restored records.
 #include "../main_window/MainWindowFixture.h"
+#include "AccessibleNames.h"
 #include "TestMain.h"
 #include "ToolsFixture.h"
 
@@ -73,6 +74,7 @@ private slots:
         tools::frmRestore window(nullptr, {});
         window.Form_Load();
         QCOMPARE(window.lvCopies->topLevelItemCount(), 4);
+        QCOMPARE(AccessibleNameFaults(&window), QString());
         const auto cells = [&window](int row) {
             QStringList texts;
             for (int column = 0; column < window.lvCopies->columnCount(); ++column)

@@ -11,6 +11,7 @@
 #include <QTextDocument>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace rtf {
@@ -122,6 +123,9 @@ public:
         if (pos < 0)
             pos = 0;
         m_pos = pos;
+        // One edit of the document for the whole text: otherwise every run written would
+        // lay its paragraph out again, and a long paragraph of many runs takes minutes.
+        m_cursor.beginEditBlock();
         while (m_pos < m_data.size()) {
             const char c = m_data.at(m_pos++);
             switch (c) {
@@ -144,6 +148,7 @@ public:
         }
         flush();
         m_cursor.setBlockFormat(blockFormat(m_paragraph));
+        m_cursor.endEditBlock();
     }
 
 private:
@@ -464,6 +469,7 @@ private:
         case Destination::ColourTable:
             if (c == QLatin1Char(';')) {
                 m_colours.append(m_colourStarted ? m_pendingColour : QColor());
+                m_formats.clear();
                 m_colourStarted = false;
             }
             break;
@@ -474,8 +480,10 @@ private:
 
     void commitFont() {
         const QString name = m_fontName.trimmed();
-        if (m_fontNumber >= 0 && !name.isEmpty() && !m_fonts.contains(m_fontNumber))
+        if (m_fontNumber >= 0 && !name.isEmpty() && !m_fonts.contains(m_fontNumber)) {
             m_fonts.insert(m_fontNumber, name);
+            m_formats.clear();
+        }
         m_fontName.clear();
         m_fontNumber = -1;
     }
@@ -504,8 +512,21 @@ private:
     void flush() {
         if (m_text.isEmpty())
             return;
-        m_cursor.insertText(m_text, charFormat(m_paragraph));
+        m_cursor.insertText(m_text, cachedCharFormat(m_paragraph));
         m_text.clear();
+    }
+
+    // A text of many runs uses few formats: each is made once (and again when the font or
+    // colour table grows after it).
+    const QTextCharFormat &cachedCharFormat(const State &state) {
+        const FormatKey key{quint64(state.bold) | quint64(state.italic) << 1 | quint64(state.underline) << 2 |
+                                quint64(quint32(state.halfPoints)) << 3 |
+                                quint64(quint32(state.colour)) << 32,
+                            state.font};
+        auto found = m_formats.find(key);
+        if (found == m_formats.end())
+            found = m_formats.insert(key, charFormat(state));
+        return *found;
     }
 
     QTextCharFormat charFormat(const State &state) const {
@@ -554,6 +575,9 @@ private:
     QString m_fontName;
     int m_defaultFont = -1;
 
+    using FormatKey = std::pair<quint64, int>; // the flags, size and colour; the font
+    QHash<FormatKey, QTextCharFormat> m_formats;
+
     QList<QColor> m_colours;
     QColor m_pendingColour;
     bool m_colourStarted = false;
@@ -583,7 +607,11 @@ void Read(const QByteArray &data, QTextDocument &document) {
         document.setPlainText(text);
         return;
     }
+    // Nobody undoes reading a file; recording each run for it would only cost time.
+    const bool undo = document.isUndoRedoEnabled();
+    document.setUndoRedoEnabled(false);
     Reader(data, document).run();
+    document.setUndoRedoEnabled(undo);
 }
 
 } // namespace rtf

@@ -64,6 +64,9 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent) {
     rtBox->setObjectName(QStringLiteral("rtBox"));
     rtBox->setGeometry(Twips::Rect(120, 840, 4635, 2295));
     rtBox->setReadOnly(true);
+    // The scroll bar is there from the start: appearing once the text is laid out, it would
+    // narrow the box and have a long text laid out a second time.
+    rtBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     rtBox->setTabChangesFocus(true);
     controls::NameInput(rtBox, QStringLiteral("About ") + QString::fromLatin1(modGlobal::AppTitle));
 

@@ -71,18 +71,10 @@ int boxWidth(int maxLength, int rowWidth) {
     return rowWidth;
 }
 
-QString buttonStyle(const QColor &colour) {
-    return QStringLiteral("QPushButton { background-color: %1; color: black; border: 1px solid #808080;"
-                          " border-radius: 2px; }"
-                          " QPushButton:focus { border: 2px solid #404040; }"
-                          " QPushButton:pressed { background-color: %2; }")
-        .arg(colour.name(), colour.darker(115).name());
-}
-
 QPushButton *colouredButton(QWidget *parent, const char *name, const QString &caption, const QRect &geometry,
                             const QColor &colour) {
     QPushButton *button = controls::Button(parent, QString::fromLatin1(name), caption, geometry);
-    button->setStyleSheet(buttonStyle(colour));
+    button->setStyleSheet(controls::ColouredButtonStyle(colour));
     // Enter on the focused button presses it: the field moves end on Save and Update.
     button->setAutoDefault(true);
     return button;

@@ -7,6 +7,7 @@
 #include <QAccessibleWidget>
 #include <QButtonGroup>
 #include <QCalendarWidget>
+#include <QColor>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -189,6 +190,14 @@ void FitOptionButtons(QWidget *parent) {
     }
 }
 
+QString ColouredButtonStyle(const QColor &colour) {
+    return QStringLiteral("QPushButton { background-color: %1; color: black; border: 1px solid #808080;"
+                          " border-radius: 2px; }"
+                          " QPushButton:focus { border: 2px solid #404040; }"
+                          " QPushButton:pressed { background-color: %2; }")
+        .arg(colour.name(), colour.darker(115).name());
+}
+
 void NameAfterLabel(QLabel *label, QWidget *input, const QString &qualifier) {
     label->setBuddy(input);
     QString name = label->text();
@@ -242,6 +251,61 @@ void ClearStoredText(QLineEdit *box) {
     const QVariant limit = box->property("designMaxLength");
     if (limit.isValid())
         box->setMaxLength(limit.toInt());
+}
+
+namespace {
+
+constexpr const char *StoredBreaks = "storedLineBreaks";
+
+// The line breaks of a text in order, each as it is written. The Unicode line and paragraph
+// separators come back as line feeds, as the box has always given them: the lists show
+// a text on one line by its CR and LF breaks.
+QStringList lineBreaks(const QString &text) {
+    QStringList breaks;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n')) {
+            breaks << QStringLiteral("\r\n");
+            ++i;
+        } else if (c == QLatin1Char('\r')) {
+            breaks << QStringLiteral("\r");
+        } else if (c == QLatin1Char('\n') || c == QChar::LineSeparator || c == QChar::ParagraphSeparator) {
+            breaks << QStringLiteral("\n");
+        }
+    }
+    return breaks;
+}
+
+} // namespace
+
+void ShowStoredText(QTextEdit *box, const QString &text) {
+    box->setPlainText(text);
+    box->setProperty(StoredBreaks, lineBreaks(text));
+}
+
+QString StoredText(const QTextEdit *box) {
+    const QString shown = box->toPlainText();
+    const QStringList breaks = box->property(StoredBreaks).toStringList();
+    if (breaks.isEmpty())
+        return shown;
+    QString text;
+    text.reserve(shown.size() + breaks.size());
+    qsizetype from = 0;
+    qsizetype next = 0;
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        if (shown.at(i) != QLatin1Char('\n'))
+            continue;
+        text += QStringView(shown).mid(from, i - from);
+        text += next < breaks.size() ? breaks.at(next++) : breaks.last();
+        from = i + 1;
+    }
+    text += QStringView(shown).mid(from);
+    return text;
+}
+
+void ClearStoredText(QTextEdit *box) {
+    box->clear();
+    box->setProperty(StoredBreaks, QVariant());
 }
 
 } // namespace controls

@@ -9,6 +9,7 @@
 #include <span>
 
 class QCalendarWidget;
+class QColor;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -36,6 +37,10 @@ QTextEdit *RichTextBox(QWidget *parent, const QString &name, const QRect &geomet
                        const QString &toolTip = {});
 QPushButton *Button(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry,
                     const QString &toolTip = {});
+
+// The style sheet of a button in a colour of its own: black caption, a thin grey border, a
+// darker border when it has the focus and a darker shade while pressed.
+QString ColouredButtonStyle(const QColor &colour);
 
 // Makes `input` the buddy of `label` and gives it the label's caption (without access-key
 // marks, surrounding blanks or a closing colon) as its accessible name, so a screen reader
@@ -71,5 +76,17 @@ QString ElementName(const QString &arrayName, int index);
 void ShowStoredText(QLineEdit *box, const QString &text);
 // Empties a box that ShowStoredText filled, with its typing limit as laid out again.
 void ClearStoredText(QLineEdit *box);
+
+// Shows a stored text in a rich-text box. The box turns every kind of line break (CR LF, CR,
+// LF, the Unicode line and paragraph separators) into one and the same; the stored breaks are
+// remembered so that StoredText gives them back.
+void ShowStoredText(QTextEdit *box, const QString &text);
+// The box's text with its CR LF, CR and LF breaks as they were stored, in order, so that a
+// text saved unchanged is stored unchanged; breaks the user added take the form of the last
+// stored one. The Unicode separators come back as LF.
+// The plain text of a box that holds no stored text.
+QString StoredText(const QTextEdit *box);
+// Empties a box that ShowStoredText filled; what is typed next is a new text.
+void ClearStoredText(QTextEdit *box);
 
 } // namespace controls

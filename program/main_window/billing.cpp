@@ -3,6 +3,7 @@
 #include "client_columns.h"
 #include "frmOrdwen.h"
 
+#include "controls/Builders.h"
 #include "controls/ListView.h"
 #include "controls/Messages.h"
 #include "startup/modGlobal.h"
@@ -62,7 +63,8 @@ void frmOrdwen::lvBilling_Click() {
     show(10, ColService);
     show(11, ColFeeType);
     show(12, ColPets);
-    rtBilling->setPlainText(lvBilling->Value(row, ColNotes).toString());
+    // The client's notes go on the invoice with their line breaks as stored.
+    controls::ShowStoredText(rtBilling, lvBilling->Value(row, ColNotes).toString());
     modGlobal::SetDefaultPointer();
 }
 
@@ -147,7 +149,7 @@ QStringList frmOrdwen::InvoiceValues(const QString &invoiceID) const {
     texts[8] = txtBilling[OtherText]->text();
     for (int i = 8; i <= 12; ++i)
         texts[1 + i] = lblClient[std::size_t(i)]->text(); // day, schedule, service, fee type, pets
-    texts[14] = rtBilling->toPlainText();
+    texts[14] = controls::StoredText(rtBilling);
     return texts;
 }
 

@@ -126,7 +126,7 @@ frmOrdwen::ClientValues(QComboBox *clientType, const std::array<QLineEdit *, Cli
     values[FeeType] = options::ChosenCaption(feeType);
     values[BSchedule] = options::ChosenCaption(billing);
     values[Pets] = options::ChosenCaption(pets);
-    values[Notes] = notes->toPlainText();
+    values[Notes] = controls::StoredText(notes);
     return values;
 }
 
@@ -222,7 +222,7 @@ void frmOrdwen::cmdClearEdit_Click() {
     options::SwitchAllOff(optFeeEdit);
     options::SwitchAllOff(optBillingEdit);
     options::SwitchAllOff(optPetsEdit);
-    rtBoxEdit->clear();
+    controls::ClearStoredText(rtBoxEdit);
     lblID->clear();
     lblID->hide();
     // No client is chosen now, and the list says so too.

@@ -117,6 +117,10 @@ QWidget *frmOrdwen::BuildBillingTab() {
     cmdTotalAmount =
         controls::Button(page, QStringLiteral("cmdTotalAmount"), QStringLiteral("Service Charge &Totals"),
                          Twips::Rect(boxLeft, 6150, 3390, 480));
+    // Yellow, as the message that sends the user to it calls it. A styled button settles its
+    // font when styled, before the page joins the window: it is given the window's font.
+    cmdTotalAmount->setStyleSheet(controls::ColouredButtonStyle(QColor(255, 255, 0)));
+    cmdTotalAmount->setFont(font());
     cmdPrintInvoice =
         controls::Button(page, QStringLiteral("cmdPrintInvoice"), QStringLiteral("&Print Invoice"),
                          Twips::Rect(boxLeft, 6780, 3390, 480));

@@ -122,7 +122,7 @@ void frmOrdwen::lvClients_Click() {
     options::SwitchOnCaption(optFeeEdit, cell(ColFeeType));
     options::SwitchOnCaption(optBillingEdit, cell(ColBSchedule));
     options::SwitchOnCaption(optPetsEdit, cell(ColPets));
-    rtBoxEdit->setPlainText(cell(ColNotes));
+    controls::ShowStoredText(rtBoxEdit, cell(ColNotes));
     modGlobal::SetDefaultPointer();
 }
 

@@ -2,6 +2,7 @@
 // means the editor holds a new note.
 #include "frmOrdwen.h"
 
+#include "controls/Builders.h"
 #include "controls/ListView.h"
 #include "controls/Messages.h"
 #include "reports/Printing.h"
@@ -27,9 +28,10 @@ void frmOrdwen::lvNotes_Click() {
     if (const int row = lvNotes->SelectedRow(); row >= 0) {
         modGlobal::itmShared = {lvNotes, lvNotes->Key(row)};
         lblNoteID->setText(lvNotes->Key(row));
-        // The stored text whole, line breaks included (the row shows it on one line). The
-        // leading blank goes again when the note is saved, which trims the editor first.
-        rtNotes->setPlainText(QLatin1Char(' ') + lvNotes->Value(row, 1).toString());
+        // The stored text whole, line breaks included (the row shows it on one line), and
+        // saved back with its breaks as stored. The leading blank goes again when the note is
+        // saved, which trims the editor first.
+        controls::ShowStoredText(rtNotes, QLatin1Char(' ') + lvNotes->Value(row, 1).toString());
     }
     modGlobal::SetDefaultPointer();
 }
@@ -40,7 +42,7 @@ void frmOrdwen::lvNotes_KeyPress(QChar) {
 
 void frmOrdwen::cmdClearNote_Click() {
     lblNoteID->clear();
-    rtNotes->clear();
+    controls::ClearStoredText(rtNotes);
     calBox->setSelectedDate(QDate::currentDate());
 }
 
@@ -64,7 +66,7 @@ void frmOrdwen::cmdSaveNotes_Click() {
     const QString noteID = adding ? NewNoteID() : lblNoteID->text();
     bool stored = false;
     if (!noteID.isEmpty() && modGlobal::objHouse) {
-        QStringList values{noteID, rtNotes->toPlainText(), QString()};
+        QStringList values{noteID, controls::StoredText(rtNotes), QString()};
         stored = adding ? modGlobal::objHouse->AddNotes(values) : modGlobal::objHouse->UpdateNotes(values);
     }
     modGlobal::SetDefaultPointer();

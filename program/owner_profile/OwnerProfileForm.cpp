@@ -62,14 +62,6 @@ void setHighlighted(QLabel *label, bool on) {
     label->setPalette(palette);
 }
 
-QString buttonStyle(const QColor &colour) {
-    return QStringLiteral("QPushButton { background-color: %1; color: black; border: 1px solid #808080;"
-                          " border-radius: 2px; }"
-                          " QPushButton:focus { border: 2px solid #404040; }"
-                          " QPushButton:pressed { background-color: %2; }")
-        .arg(colour.name(), colour.darker(115).name());
-}
-
 } // namespace
 
 OwnerProfileForm::OwnerProfileForm(QWidget *parent, const QString &title, const int (&maxLengths)[FieldCount],
@@ -104,11 +96,11 @@ OwnerProfileForm::OwnerProfileForm(QWidget *parent, const QString &title, const 
     const int buttonTop = FirstRowTop + FieldCount * RowHeight + 90;
     cmdSave = controls::Button(this, QStringLiteral("cmdSave"), tr("&Save"),
                                Twips::Rect(LabelLeft, buttonTop, ButtonWidth, ButtonHeight));
-    cmdSave->setStyleSheet(buttonStyle(QColor(128, 255, 128)));
+    cmdSave->setStyleSheet(controls::ColouredButtonStyle(QColor(128, 255, 128)));
     cmdExit = controls::Button(
         this, QStringLiteral("cmdExit"), tr("e&Xit"),
         Twips::Rect(ClientWidth - LabelLeft - ButtonWidth, buttonTop, ButtonWidth, ButtonHeight));
-    cmdExit->setStyleSheet(buttonStyle(QColor(255, 224, 192)));
+    cmdExit->setStyleSheet(controls::ColouredButtonStyle(QColor(255, 224, 192)));
     // Enter on a focused button presses it, as in every dialog.
     cmdSave->setAutoDefault(true);
     cmdExit->setAutoDefault(true);

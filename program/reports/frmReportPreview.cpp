@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDate>
 #include <QDir>
 #include <QFileDialog>
 #include <QIcon>
@@ -130,6 +131,23 @@ void ReportPageView::paintEvent(QPaintEvent *) {
 }
 
 // ---- frmReportPreview ----
+
+QString PdfFileName(const QString &caption, const QDate &day) {
+    QString name = caption;
+    const QString program = QString::fromLatin1(modGlobal::AppTitle);
+    if (name.startsWith(program))
+        name.remove(0, program.size());
+    // The dash between the program's name and the report's, with the blanks around it.
+    while (!name.isEmpty() && (name.front() == QLatin1Char(' ') || name.front() == QLatin1Char('-')))
+        name.remove(0, 1);
+    name = name.trimmed();
+    // Characters no file name may hold.
+    for (const QChar c : {QLatin1Char('/'), QLatin1Char('\\'), QLatin1Char(':')})
+        name.replace(c, QLatin1Char('-'));
+    if (name.isEmpty())
+        name = program;
+    return name + QLatin1Char(' ') + day.toString(Qt::ISODate) + QStringLiteral(".pdf");
+}
 
 frmReportPreview::frmReportPreview(PageModel model, QWidget *parent)
     : QMainWindow(parent, Qt::Window), m_model(std::move(model)) {
@@ -329,7 +347,7 @@ void frmReportPreview::cmdSavePdf_Click() {
         folder = QDir::homePath();
     const QString path = QFileDialog::getSaveFileName(
         this, QStringLiteral("Save as PDF"),
-        folder + QLatin1Char('/') + m_model.ReportLayout().name + QStringLiteral(".pdf"),
+        folder + QLatin1Char('/') + PdfFileName(m_model.ReportLayout().caption, QDate::currentDate()),
         QStringLiteral("PDF files (*.pdf)"));
     if (path.isEmpty())
         return;

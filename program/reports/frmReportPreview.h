@@ -9,6 +9,7 @@
 #include <QMainWindow>
 
 class QComboBox;
+class QDate;
 class QLabel;
 class QPagedPaintDevice;
 class QPrinter;
@@ -56,6 +57,10 @@ private:
     double m_zoom = 1.0;
     QList<int> m_painted;
 };
+
+// The file name Save as PDF proposes: the report's caption without the program's name, and
+// the day in ISO form ("Address List 2026-12-08.pdf").
+QString PdfFileName(const QString &caption, const QDate &day);
 
 class frmReportPreview : public QMainWindow {
     Q_OBJECT

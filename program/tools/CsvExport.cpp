@@ -56,6 +56,16 @@ QString quoted(const QString &text) {
            QLatin1Char('"');
 }
 
+// A text a spreadsheet would read as a formula (or, after a tab or carriage return it skips,
+// as one) is written with a leading apostrophe, which the spreadsheet shows as text. Stored
+// numbers are never texts of this kind: a negative amount stays a number.
+QString inert(const QString &text) {
+    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
+    if (!text.isEmpty() && formulaStarts.contains(text.front()))
+        return QLatin1Char('\'') + text;
+    return text;
+}
+
 using LoadCall = ordwen::RecordsetPtr (ordwen::_House::*)();
 
 struct ExportFile {
@@ -101,8 +111,13 @@ QString CsvField(const QVariant &value) {
     case QMetaType::Double:
     case QMetaType::Float:
         return numberText(value.toDouble());
+    case QMetaType::LongLong:
+    case QMetaType::Int:
+    case QMetaType::ULongLong:
+    case QMetaType::UInt:
+        return value.toString();
     default:
-        return quoted(value.toString());
+        return quoted(inert(value.toString()));
     }
 }
 

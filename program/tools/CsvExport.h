@@ -3,7 +3,9 @@
 // column names in the first row. Fields are quoted as RFC 4180 has it (a field holding a
 // comma, a quote or a line break stands in quotes, its quotes doubled), lines end in CR LF,
 // and the text is UTF-8 after a byte-order mark, so that accents read right. Dates are the
-// stored ISO text; amounts are written with a point.
+// stored ISO text; amounts are written with a point. A text that begins as a formula does
+// (=, +, -, @, a tab or a carriage return) is written after an apostrophe, so that opening
+// the file never runs it.
 #pragma once
 
 #include <ordwen/ordwen.h>
@@ -22,7 +24,8 @@ namespace tools {
 QStringList ExportFileNames();
 
 // One value as a CSV field: Null is empty, a number has a point and the shortest form that
-// reads back as the stored number, anything else is its text; quoted when it must be.
+// reads back as the stored number, anything else is its text (after an apostrophe when it
+// begins as a formula does); quoted when it must be.
 QString CsvField(const QVariant &value);
 
 // The whole file of one recordset: the byte-order mark, the header, one line per row.

@@ -183,7 +183,9 @@ void TestAbout::helpCoversEveryTopic_data() {
     QTest::addColumn<QString>("topic");
     for (const char *topic :
          {"Add Clients", "Manage Clients", "Billing", "Utilities", "Clipboard", "The reports",
-          "The address book", "The business profile", "Where your data lives", "Copying your data safely"})
+          "The address book", "The business profile", "Where your data lives", "Copying your data safely",
+          "The Tools menu", "Export to CSV", "Preview Chosen Invoice", "Restore a Safety Copy",
+          "Automatic safety copies"})
         QTest::newRow(topic) << QString::fromLatin1(topic);
 }
 
@@ -237,6 +239,12 @@ void TestAbout::helpIndex_data() {
     QTest::newRow("a topic") << "the address"
                              << "The address book"
                              << "The address book";
+    QTest::newRow("CSV") << "csv"
+                         << "CSV"
+                         << "Choose Export to CSV...";
+    QTest::newRow("safety copies") << "safety c"
+                                   << "safety copies"
+                                   << "At the first start of each day";
     QTest::newRow("printer") << "printer"
                              << "printer"
                              << "Invoices and notes go straight";

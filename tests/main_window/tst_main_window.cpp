@@ -38,6 +38,7 @@ private slots:
     void windowKeepsTheSizeOfItsLayout();
     void everyInputIsNamedByItsLabel();
     void textInTheWindowFonts();
+    void totalsButtonIsYellow();
     void fullBoxShowsWholeText_data();
     void fullBoxShowsWholeText();
     void shortListsShowEveryColumn();
@@ -117,6 +118,15 @@ void TestMainWindow::clientAreaAndControlsFit() {
     // The decorative pictures of the Add Clients tab are there.
     QVERIFY(!w.imgBox_1->pixmap().isNull());
     QVERIFY(!w.imgBox_2->pixmap().isNull());
+}
+
+// The button the totals message calls "the yellow Service Charge Totals button".
+void TestMainWindow::totalsButtonIsYellow() {
+    MainWindowFixture f;
+    frmOrdwen &w = f.open();
+    w.tabMain->setCurrentIndex(2);
+    const QImage button = w.cmdTotalAmount->grab().toImage();
+    QCOMPARE(button.pixelColor(4, button.height() / 2), QColor(255, 255, 0));
 }
 
 void TestMainWindow::textInTheWindowFonts() {

@@ -9,12 +9,13 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTextCursor>
 #include <QTextEdit>
 
 namespace {
 
 struct NotesFixture {
-    explicit NotesFixture(bool seeded = true) {
+    explicit NotesFixture(bool seeded = true, const QString &thirdNote = {}) {
         printers = std::make_shared<FakePrinters>();
         printers->defaultPrinter = QStringLiteral("Office");
         reports::SetPrintDestination(printers);
@@ -23,6 +24,11 @@ struct NotesFixture {
                 f.folder.exec(QStringLiteral("INSERT INTO tblNotes (ID, NoteID, NoteText, AddDate) VALUES "
                                              "(1, 'QDN-1', 'Buy soap', '2024-03-05 14:30:15'), "
                                              "(2, 'QDN-2', 'Call Ann', '2024-03-06 00:00:00')")));
+        if (!thirdNote.isEmpty())
+            QVERIFY(
+                f.folder.exec(QStringLiteral("INSERT INTO tblNotes (ID, NoteID, NoteText, AddDate) VALUES "
+                                             "(3, 'QDN-3', '%1', '2024-03-07 08:00:00')")
+                                  .arg(thirdNote)));
         w = &f.open();
         w->tabMain->setCurrentIndex(4);
         QApplication::processEvents();
@@ -60,6 +66,8 @@ private slots:
     void unchangedSaveKeepsDateAndLosesTheBlank();
     void clearThenSaveAddsANewNote();
     void longNoteRoundTripsExactly();
+    void savedNoteKeepsItsLineBreaks_data();
+    void savedNoteKeepsItsLineBreaks();
     void refusedSaveKeepsTheText_data();
     void refusedSaveKeepsTheText();
     void deleteNote_data();
@@ -168,6 +176,47 @@ void TestNotes::longNoteRoundTripsExactly() {
     QCOMPARE(n.w->rtNotes->toPlainText(), QLatin1Char(' ') + text);
     // The list shows it on one line.
     QVERIFY(!n.w->lvNotes->Text(0, 1).contains(QLatin1Char('\n')));
+}
+
+void TestNotes::savedNoteKeepsItsLineBreaks_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("typed"); // added at the end of the editor before saving
+    QTest::addColumn<QString>("saved");
+    QTest::newRow("CR LF") << "Buy soap\r\nCall Ann\r\n"
+                           << ""
+                           << "Buy soap\r\nCall Ann\r\n";
+    QTest::newRow("lone CR and LF") << "a\rb\nc"
+                                    << ""
+                                    << "a\rb\nc";
+    QTest::newRow("blank lines, a line separator as LF") << "a\r\n\r\n\r\nb\u2028c"
+                                                         << ""
+                                                         << "a\r\n\r\n\r\nb\nc";
+    QTest::newRow("a typed line as the stored ones") << "a\r\nb"
+                                                     << "\nc"
+                                                     << "a\r\nb\r\nc";
+    QTest::newRow("a typed line, none stored") << "a"
+                                               << "\nb"
+                                               << "a\nb";
+}
+
+void TestNotes::savedNoteKeepsItsLineBreaks() {
+    QFETCH(QString, stored);
+    QFETCH(QString, typed);
+    QFETCH(QString, saved);
+    NotesFixture n(true, stored);
+    n.choose(QStringLiteral("QDN-3"));
+    QTextCursor end(n.w->rtNotes->document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(typed);
+    n.f.boxes.answer({QMessageBox::No, QMessageBox::No});
+    QTest::mouseClick(n.w->cmdSaveNotes, Qt::LeftButton);
+    QCOMPARE(n.note(QStringLiteral("QDN-3")).value("NoteText").toString(), saved);
+    // A new note typed after it is stored as typed.
+    n.w->tabMain->setCurrentIndex(4);
+    QTest::mouseClick(n.w->cmdClearNote, Qt::LeftButton);
+    n.w->rtNotes->setPlainText(QStringLiteral("x\ny"));
+    QTest::mouseClick(n.w->cmdSaveNotes, Qt::LeftButton);
+    QCOMPARE(n.note(QStringLiteral("QDN-4")).value("NoteText").toString(), QStringLiteral("x\ny"));
 }
 
 void TestNotes::refusedSaveKeepsTheText_data() {

@@ -93,6 +93,8 @@ private slots:
     void savedListsInOrder();
     void clientsByTypeOnePagePerType();
     void closingThePreviewWhileSaving();
+    void pdfNameIsTheCaptionAndTheDay_data();
+    void pdfNameIsTheCaptionAndTheDay();
     void cancelStopsLongOutput_data();
     void cancelStopsLongOutput();
     void unreadableDatabaseIsTold_data();
@@ -360,6 +362,26 @@ void TestReportButtons::clientsByTypeOnePagePerType() {
         QVERIFY(page.contains(QLatin1String("$25.00")));
     }
     QVERIFY(pages[0].indexOf(QLatin1String("Ann")) < pages[0].indexOf(QLatin1String("Bea")));
+}
+
+// The name Save as PDF proposes, from the captions the reports carry.
+void TestReportButtons::pdfNameIsTheCaptionAndTheDay_data() {
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("address list") << "Brisola - Address List"
+                                  << "Address List 2026-12-08.pdf";
+    QTest::newRow("by type") << "Brisola - Client List By Type"
+                             << "Client List By Type 2026-12-08.pdf";
+    QTest::newRow("invoice") << "Brisola  -  Invoice"
+                             << "Invoice 2026-12-08.pdf";
+    QTest::newRow("no folder separators") << "Notes a/b\\c"
+                                          << "Notes a-b-c 2026-12-08.pdf";
+}
+
+void TestReportButtons::pdfNameIsTheCaptionAndTheDay() {
+    QFETCH(QString, caption);
+    QFETCH(QString, file);
+    QCOMPARE(reports::PdfFileName(caption, QDate(2026, 12, 8)), file);
 }
 
 void TestReportButtons::closingThePreviewWhileSaving() {

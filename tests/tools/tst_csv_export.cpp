@@ -238,6 +238,17 @@ private slots:
         QTest::newRow("eight digits, no exponent") << QVariant(12345678.0) << QStringLiteral("12345678");
         QTest::newRow("negative") << QVariant(-3.75) << QStringLiteral("-3.75");
         QTest::newRow("counter") << QVariant(qlonglong(42)) << QStringLiteral("42");
+        // Texts a spreadsheet would run as formulas open as text; numbers stay numbers.
+        QTest::newRow("formula") << QVariant(QStringLiteral("=HYPERLINK(\"http://x\",\"y\")"))
+                                 << QStringLiteral("\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\"");
+        QTest::newRow("plus") << QVariant(QStringLiteral("+1 555 0100")) << QStringLiteral("'+1 555 0100");
+        QTest::newRow("minus as text") << QVariant(QStringLiteral("-3")) << QStringLiteral("'-3");
+        QTest::newRow("at") << QVariant(QStringLiteral("@SUM(A1)")) << QStringLiteral("'@SUM(A1)");
+        QTest::newRow("tab first") << QVariant(QStringLiteral("\t=1")) << QStringLiteral("'\t=1");
+        QTest::newRow("CR first") << QVariant(QStringLiteral("\r=1")) << QStringLiteral("\"'\r=1\"");
+        QTest::newRow("sign inside") << QVariant(QStringLiteral("a=b-c")) << QStringLiteral("a=b-c");
+        QTest::newRow("postal code") << QVariant(QStringLiteral("01234")) << QStringLiteral("01234");
+        QTest::newRow("negative counter") << QVariant(qlonglong(-3)) << QStringLiteral("-3");
         QTest::newRow("ISO date as stored")
             << QVariant(QStringLiteral("2024-03-04 16:45:00")) << QStringLiteral("2024-03-04 16:45:00");
     }

@@ -7,7 +7,9 @@
 #include "about/frmAbout.h"
 #include "startup/modGlobal.h"
 
+#include "Timing.h"
 #include <QAbstractTextDocumentLayout>
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -40,30 +42,6 @@ QByteArray generatedRtf(qsizetype bytes) {
     return rtf;
 }
 
-struct Timing {
-    double mean = 0, min = 0, max = 0;
-};
-
-Timing time(int runs, const std::function<void()> &step) {
-    QList<double> ms;
-    for (int run = 0; run < runs; ++run) {
-        QElapsedTimer timer;
-        timer.start();
-        step();
-        ms << timer.nsecsElapsed() / 1e6;
-    }
-    Timing t;
-    t.min = *std::min_element(ms.cbegin(), ms.cend());
-    t.max = *std::max_element(ms.cbegin(), ms.cend());
-    for (double m : ms)
-        t.mean += m / ms.size();
-    return t;
-}
-
-void report(const char *what, const Timing &t) {
-    std::printf("%-52s mean %9.1f ms   min %9.1f   max %9.1f\n", what, t.mean, t.min, t.max);
-}
-
 } // namespace
 
 int main(int argc, char **argv) {
@@ -92,14 +70,14 @@ int main(int argc, char **argv) {
     modGlobal::SetApplicationFolder(folder.path());
 
     int characters = 0;
-    const Timing read = time(runs, [&] {
+    const bench::Timing read = bench::Time(runs, [&](int) {
         QTextDocument document;
         rtf::Read(rtf, document);
         characters = document.characterCount();
     });
     std::printf("%lld bytes of RTF in one paragraph, %d characters shown\n", qlonglong(rtf.size()),
                 characters);
-    report("read into a document", read);
+    bench::Report("read into a document", read);
     if (characters < rtf.size() / 2) {
         std::fprintf(stderr, "the generated text was not read whole\n");
         return 1;
@@ -109,7 +87,7 @@ int main(int argc, char **argv) {
     // the window painted.
     bool shownWhole = true;
     QList<double> loads;
-    const Timing open = time(runs, [&] {
+    const bench::Timing open = bench::Time(runs, [&](int) {
         QElapsedTimer load;
         load.start();
         frmAbout about;
@@ -121,7 +99,7 @@ int main(int argc, char **argv) {
         QApplication::processEvents();
         about.rtBox->viewport()->grab();
     });
-    report("About window opened and painted", open);
+    bench::Report("About window opened and painted", open);
     std::printf("  of which made and loaded, before it shows: mean %.1f ms\n",
                 std::accumulate(loads.cbegin(), loads.cend(), 0.0) / loads.size());
 

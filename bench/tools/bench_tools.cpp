@@ -11,6 +11,8 @@
 #include "tools/Find.h"
 #include "tools/SafetyCopies.h"
 
+#include "Timing.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -22,33 +24,7 @@
 #include <cstdio>
 #include <functional>
 
-namespace {
-
-struct Timing {
-    double mean = 0, min = 0, max = 0;
-};
-
-Timing time(int runs, const std::function<void(int)> &step) {
-    QList<double> ms;
-    for (int run = 0; run < runs; ++run) {
-        QElapsedTimer timer;
-        timer.start();
-        step(run);
-        ms << timer.nsecsElapsed() / 1e6;
-    }
-    Timing t;
-    t.min = *std::min_element(ms.cbegin(), ms.cend());
-    t.max = *std::max_element(ms.cbegin(), ms.cend());
-    for (double m : ms)
-        t.mean += m / ms.size();
-    return t;
-}
-
-void report(const char *what, const Timing &t) {
-    std::printf("%-58s mean %8.2f ms   min %8.2f   max %8.2f\n", what, t.mean, t.min, t.max);
-}
-
-} // namespace
+namespace {} // namespace
 
 int main(int argc, char **argv) {
     qputenv("QT_QPA_PLATFORM",
@@ -82,21 +58,21 @@ int main(int argc, char **argv) {
     // removal of the oldest beyond 30 (from the 31st run on).
     const QDate first(2026, 1, 1);
     bool allMade = true;
-    const Timing copy = time(std::max(runs, 35), [&](int run) {
+    const bench::Timing copy = bench::Time(std::max(runs, 35), [&](int run) {
         allMade =
             tools::MakeDailyCopy(first.addDays(run)).outcome == tools::DailyCopyOutcome::Made && allMade;
     });
-    report("daily copy at the first start of a day", copy);
+    bench::Report("daily copy at the first start of a day", copy);
     const QDate newest = first.addDays(std::max(runs, 35) - 1);
-    const Timing again = time(runs, [&](int) {
+    const bench::Timing again = bench::Time(runs, [&](int) {
         allMade = tools::MakeDailyCopy(newest).outcome == tools::DailyCopyOutcome::AlreadyMade && allMade;
     });
-    report("a later start the same day (copy already made)", again);
+    bench::Report("a later start the same day (copy already made)", again);
     std::printf("copies kept: %lld\n",
                 qlonglong(QDir(tools::SafetyCopyFolder()).entryList(QDir::Files).size()));
 
-    const Timing listing = time(3, [](int) { tools::ListSafetyCopies(); });
-    report("listing the 30 copies with their counts (restore window)", listing);
+    const bench::Timing listing = bench::Time(3, [](int) { tools::ListSafetyCopies(); });
+    bench::Report("listing the 30 copies with their counts (restore window)", listing);
 
     // Find in the client list, filled as the main window fills lvClients.
     modGlobal::NewHouse();
@@ -112,10 +88,11 @@ int main(int argc, char **argv) {
     list.ChooseRow(0);
     // The last row's notes: generated text that no other row holds.
     const QString last = list.Text(list.topLevelItemCount() - 1, client::ColNotes);
-    const Timing findLast = time(runs, [&](int) { tools::FindNextRow(&list, last); });
-    report("find: the text only in the last row", findLast);
-    const Timing findNone = time(runs, [&](int) { tools::FindNextRow(&list, QStringLiteral("zebra")); });
-    report("find: a text no row holds (every cell read)", findNone);
+    const bench::Timing findLast = bench::Time(runs, [&](int) { tools::FindNextRow(&list, last); });
+    bench::Report("find: the text only in the last row", findLast);
+    const bench::Timing findNone =
+        bench::Time(runs, [&](int) { tools::FindNextRow(&list, QStringLiteral("zebra")); });
+    bench::Report("find: a text no row holds (every cell read)", findNone);
 
     modGlobal::objHouse.reset();
     modGlobal::SetApplicationFolder(QString());

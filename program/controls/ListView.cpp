@@ -144,10 +144,8 @@ public:
     QVariant data(const QModelIndex &index, int role) const override {
         if (!index.isValid() || index.column() >= int(m_columns.size()))
             return {};
-        if (role == Qt::DisplayRole) {
-            const QVariant shown = cell(index.row(), index.column());
-            return shown;
-        }
+        if (role == Qt::DisplayRole)
+            return cell(index.row(), index.column());
         if (role == Qt::TextAlignmentRole)
             return QVariant::fromValue(m_columns[std::size_t(index.column())].alignment | Qt::AlignVCenter);
         return {};
@@ -301,8 +299,7 @@ private:
             OwnRow own{fill.key(int(ref.index)), {}, {}};
             for (int c = 0; c < int(m_columns.size()); ++c) {
                 own.texts << QVariant(fill.text(int(ref.index), c));
-                const QVariant stored = fill.value(int(ref.index), c);
-                own.stored << stored;
+                own.stored << fill.value(int(ref.index), c);
             }
             ref = {Own, std::uint32_t(m_own.size())};
             m_own.push_back(std::move(own));

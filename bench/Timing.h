@@ -15,6 +15,18 @@ struct Timing {
     double mean = 0, min = 0, max = 0;
 };
 
+// The mean, fastest and slowest of times in milliseconds.
+inline Timing Of(const QList<double> &ms) {
+    Timing t;
+    if (ms.isEmpty())
+        return t;
+    t.min = *std::min_element(ms.cbegin(), ms.cend());
+    t.max = *std::max_element(ms.cbegin(), ms.cend());
+    for (double m : ms)
+        t.mean += m / double(ms.size());
+    return t;
+}
+
 // Runs the step `runs` times (its argument counts the runs from 0).
 inline Timing Time(int runs, const std::function<void(int)> &step) {
     QList<double> ms;
@@ -24,14 +36,7 @@ inline Timing Time(int runs, const std::function<void(int)> &step) {
         step(run);
         ms << double(timer.nsecsElapsed()) / 1e6;
     }
-    Timing t;
-    if (ms.isEmpty())
-        return t;
-    t.min = *std::min_element(ms.cbegin(), ms.cend());
-    t.max = *std::max_element(ms.cbegin(), ms.cend());
-    for (double m : ms)
-        t.mean += m / double(ms.size());
-    return t;
+    return Of(ms);
 }
 
 inline void Report(const char *what, const Timing &t) {

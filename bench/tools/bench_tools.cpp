@@ -78,21 +78,37 @@ int main(int argc, char **argv) {
     modGlobal::NewHouse();
     ListView list;
     list.SetColumns(client::ListColumns());
-    {
-        ordwen::RecordsetPtr rows = modGlobal::objHouse->LoadClients();
-        if (!rows)
-            return 1;
-        rows->MoveFirst();
-        FillList(&list, *rows, client::ListColumns());
-    }
-    list.ChooseRow(0);
+    const ordwen::RecordsetPtr loaded = modGlobal::objHouse->LoadClients();
+    if (!loaded)
+        return 1;
+    auto fill = [&] {
+        list.clear();
+        loaded->MoveFirst();
+        FillList(&list, *loaded, client::ListColumns());
+        list.ChooseRow(0);
+    };
+    fill();
     // The last row's notes: generated text that no other row holds.
     const QString last = list.Text(list.topLevelItemCount() - 1, client::ColNotes);
+    // The first find after a fill makes every cell's text; the list keeps them for the next.
+    bench::Timing firstFind;
+    {
+        QList<double> ms;
+        for (int run = 0; run < runs; ++run) {
+            fill();
+            QElapsedTimer timer;
+            timer.start();
+            tools::FindNextRow(&list, last);
+            ms << double(timer.nsecsElapsed()) / 1e6;
+        }
+        firstFind = bench::Of(ms);
+    }
+    bench::Report("find: the first after the list was filled", firstFind);
     const bench::Timing findLast = bench::Time(runs, [&](int) { tools::FindNextRow(&list, last); });
-    bench::Report("find: the text only in the last row", findLast);
+    bench::Report("find: again, the text only in the last row", findLast);
     const bench::Timing findNone =
         bench::Time(runs, [&](int) { tools::FindNextRow(&list, QStringLiteral("zebra")); });
-    bench::Report("find: a text no row holds (every cell read)", findNone);
+    bench::Report("find: again, a text no row holds (every row searched)", findNone);
 
     modGlobal::objHouse.reset();
     modGlobal::SetApplicationFolder(QString());

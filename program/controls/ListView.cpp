@@ -179,9 +179,25 @@ public:
         return stored.isValid() ? stored : QVariant(cell(row, column).toString());
     }
 
+    // Every cell text of a row, one line each: what a find searches. Worked out for all rows at
+    // the first find after a change and kept until the next change, so that "Find Next" again
+    // and again does not make every cell's text anew.
+    const QString &rowText(int row) const {
+        if (m_rowTexts.empty()) {
+            m_rowTexts.resize(m_order.size());
+            for (std::size_t r = 0; r < m_order.size(); ++r) {
+                QString &text = m_rowTexts[r];
+                for (int c = 0; c < int(m_columns.size()); ++c)
+                    text += cell(int(r), c).toString() + QLatin1Char('\n');
+            }
+        }
+        return m_rowTexts[std::size_t(row)];
+    }
+
     void append(const std::shared_ptr<const FilledRows> &fill, int first, int count) {
         if (count <= 0)
             return;
+        m_rowTexts.clear();
         const auto source = std::uint32_t(m_fills.size());
         m_fills.push_back(fill);
         beginInsertRows({}, int(m_order.size()), int(m_order.size()) + count - 1);
@@ -192,6 +208,7 @@ public:
     }
 
     int appendOwn(const QString &key) {
+        m_rowTexts.clear();
         const int row = int(m_order.size());
         beginInsertRows({}, row, row);
         OwnRow own{key, QList<QVariant>(m_columns.size()), QList<QVariant>(m_columns.size())};
@@ -204,6 +221,7 @@ public:
     }
 
     void setCell(int row, int column, const QString &text) {
+        m_rowTexts.clear();
         OwnRow &own = ownRow(row);
         own.texts[column] = text;
         // The cell now holds the text it was given, and reads back as that text.
@@ -213,6 +231,7 @@ public:
 
     void clear() {
         beginResetModel();
+        m_rowTexts = {};
         m_order.clear();
         m_own.clear();
         m_fills.clear();
@@ -317,6 +336,7 @@ private:
             newRow[std::size_t(moved[i])] = int(i);
         }
         m_order = std::move(order);
+        m_rowTexts.clear();
         const QModelIndexList before = persistentIndexList();
         QModelIndexList after;
         after.reserve(before.size());
@@ -330,6 +350,7 @@ private:
     std::vector<Ref> m_order;
     std::vector<std::shared_ptr<const FilledRows>> m_fills;
     std::vector<OwnRow> m_own;
+    mutable std::vector<QString> m_rowTexts; // see rowText; empty until a find needs them
 };
 
 ListView::ListView(QWidget *parent) : QTreeView(parent), m_model(new ListModel(this)) {
@@ -384,6 +405,10 @@ QVariant ListView::Value(int row, int column) const {
     if (row < 0 || row >= topLevelItemCount() || column < 0 || column >= columnCount())
         return {};
     return m_model->value(row, column);
+}
+
+const QString &ListView::SearchText(int row) const {
+    return m_model->rowText(row);
 }
 
 int ListView::RowOf(const QString &key) const {

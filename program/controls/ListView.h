@@ -56,6 +56,9 @@ public:
     // The stored value a cell shows, as the recordset gave it (line breaks and all, whole);
     // a cell filled by SetCell gives its text.
     QVariant Value(int row, int column) const;
+    // Every cell text of the row, each followed by a line feed (no cell shows one): what a find
+    // searches. The texts of all rows are kept from the first call until the rows change.
+    const QString &SearchText(int row) const;
     // The first row with the key, or -1.
     int RowOf(const QString &key) const;
 

@@ -21,15 +21,6 @@ constexpr int LabelWidth = 1000;
 constexpr int ButtonWidth = 1300;
 constexpr int ButtonHeight = 375;
 
-// The text is prepared for searching once, not once per cell.
-bool rowHolds(const ListView *list, int row, int columns, const QStringMatcher &text) {
-    for (int column = 0; column < columns; ++column) {
-        if (text.indexIn(list->Text(row, column)) >= 0)
-            return true;
-    }
-    return false;
-}
-
 } // namespace
 
 int FindNextRow(const ListView *list, const QString &text) {
@@ -38,13 +29,13 @@ int FindNextRow(const ListView *list, const QString &text) {
     const int rows = list->topLevelItemCount();
     if (rows == 0)
         return -1;
-    const int columns = list->columnCount();
+    // The text is prepared for searching once, not once per row.
     const QStringMatcher matcher(text, Qt::CaseInsensitive);
     const int current = list->currentIndex().isValid() ? list->currentIndex().row() : -1;
     // Round the list once from the row after the current one; the current row comes last.
     for (int step = 1; step <= rows; ++step) {
         const int row = (current + step) % rows;
-        if (rowHolds(list, row, columns, matcher))
+        if (matcher.indexIn(list->SearchText(row)) >= 0)
             return row;
     }
     return -1;

@@ -80,6 +80,20 @@ private slots:
         QTest::newRow("empty list") << QStringList() << -1 << QStringLiteral("a") << -1;
     }
 
+    // A find after the rows changed searches the rows as they are now, not as the last find
+    // met them.
+    void findSeesChangedRows() {
+        ListView list;
+        fillRows(list, {QStringLiteral("QD-1|Ann"), QStringLiteral("QD-2|Bob")});
+        QCOMPARE(tools::FindNextRow(&list, QStringLiteral("Cleo")), -1);
+        list.SetCell(1, 1, QStringLiteral("Cleo"));
+        QCOMPARE(tools::FindNextRow(&list, QStringLiteral("Cleo")), 1);
+        list.SortRows(1, Qt::DescendingOrder);
+        QCOMPARE(tools::FindNextRow(&list, QStringLiteral("Cleo")), 0);
+        list.clear();
+        QCOMPARE(tools::FindNextRow(&list, QStringLiteral("Cleo")), -1);
+    }
+
     void findNextRow() {
         QFETCH(QStringList, rows);
         QFETCH(int, current);

@@ -25,6 +25,28 @@ if command -v ccache >/dev/null; then
 fi
 jobs="$(nproc)"
 
+# Runs the suite in a build folder. When a test fails, the end of its output is printed again
+# after the summary, so that what went wrong is still there when only the log's end is read.
+run_tests() {
+  local dir="$1"
+  shift
+  if (cd "$dir" && ctest --output-on-failure "$@"); then
+    return 0
+  fi
+  local failed="$dir/Testing/Temporary/LastTestsFailed.log" log="$dir/Testing/Temporary/LastTest.log"
+  if [ -f "$failed" ] && [ -f "$log" ]; then
+    cut -d: -f2 "$failed" | while read -r name; do
+      echo "test: the end of what $name printed:"
+      awk -v name="$name" -v keep=60 '
+        $0 ~ ("^[0-9]+/[0-9]+ Testing: " name "$") { on = 1; n = 0 }
+        on { line[n % keep] = $0; n++ }
+        on && index($0, "\"" name "\" end time:") == 1 { on = 0; done = n }
+        END { for (i = (done > keep ? done - keep : 0); i < done; i++) print line[i % keep] }' "$log"
+    done
+  fi
+  return 1
+}
+
 if [ "$ci" -eq 1 ]; then
   echo "test: format check"
   git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
@@ -33,7 +55,7 @@ fi
 echo "test: build with warnings as errors"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" -DBRISOLA_WERROR=ON >/dev/null
 cmake --build build
-(cd build && ctest --output-on-failure --timeout 300 -j "$jobs")
+run_tests build --timeout 300 -j "$jobs"
 
 if [ "$ci" -eq 1 ]; then
   echo "test: build with AddressSanitizer and UndefinedBehaviorSanitizer"
@@ -43,7 +65,7 @@ if [ "$ci" -eq 1 ]; then
   cmake --build build-sanitize
   export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
   export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
-  (cd build-sanitize && ctest --output-on-failure --timeout 600 -j "$jobs")
+  run_tests build-sanitize --timeout 600 -j "$jobs"
 fi
 
 if [ "$ci" -eq 1 ]; then

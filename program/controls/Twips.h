@@ -16,5 +16,8 @@ constexpr int ToPixels(int twips) {
 constexpr QRect Rect(int left, int top, int width, int height) {
     return QRect(ToPixels(left), ToPixels(top), ToPixels(width), ToPixels(height));
 }
+constexpr QRect Rect(const QRect &twips) {
+    return Rect(twips.x(), twips.y(), twips.width(), twips.height());
+}
 
 } // namespace Twips

@@ -16,6 +16,7 @@
 #include <array>
 #include <span>
 
+class ClientForm;
 class ListView;
 class frmAbout;
 class frmAddressBook;
@@ -220,6 +221,13 @@ protected:
 
 private:
     void BuildMenus();
+    // Points the tab's member arrays at the controls of its client form.
+    void BindClientForm(ClientForm *form, QComboBox *&type, std::array<QLineEdit *, ClientFieldCount> &boxes,
+                        QTextEdit *&notes, std::array<QRadioButton *, 6> &schedule,
+                        std::array<QRadioButton *, 6> &service, std::array<QRadioButton *, 3> &feeType,
+                        std::array<QRadioButton *, 3> &billing, std::array<QRadioButton *, 2> &pets);
+    ClientForm *m_addForm = nullptr;
+    ClientForm *m_editForm = nullptr;
     QWidget *BuildAddTab();
     QWidget *BuildManageTab();
     QWidget *BuildBillingTab();

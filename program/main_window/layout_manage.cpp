@@ -1,5 +1,6 @@
 // Tab 1, "Manage Clients": the client list across the top, the chosen client's fields in
 // two columns below it, the option groups along the bottom.
+#include "ClientForm.h"
 #include "controls/ListView.h"
 #include "frmOrdwen.h"
 #include "layout_helpers.h"
@@ -20,6 +21,53 @@ namespace {
 constexpr int Top = 2760;
 constexpr int Step = 390;
 
+// Left column: type, name, service address, telephone, contact (boxes 0 to 7). Right column:
+// billing address, day, fee (boxes 8 to 14), then the notes; the option groups along the
+// bottom.
+ClientForm::Layout ManageFormLayout() {
+    const auto left = [](int i) { return i < 8; };
+    const auto row = [left](int i) { return left(i) ? Top + (i + 1) * Step : Top + (i - 8) * Step; };
+    constexpr int groupsTop = 6360;
+    constexpr int groupsHeight = 2460;
+    return {
+        .typeBoxName = QStringLiteral("cboBoxEdit"),
+        .typeLabel = QRect(90, Top, 2250, controls::RowHeight),
+        .typeBox = QRect(2370, Top, 2550, 330),
+        .boxArray = QStringLiteral("txtEdit"),
+        .boxLabel =
+            [left, row](int i) {
+                return QRect(left(i) ? 90 : 5940, row(i), left(i) ? 2250 : 2700, controls::RowHeight);
+            },
+        .box =
+            [left, row](int i) {
+                const int width =
+                    layout::ClientBoxWidth(layout::ClientFields()[std::size_t(i)].maxLength, 3450, 2550);
+                return QRect(left(i) ? 2370 : 8670, row(i), width, controls::RowHeight + 15);
+            },
+        .caption =
+            [](int i) {
+                return i == ClientRecord::FeeBox ? QStringLiteral("Fee Amount")
+                                                 : layout::ClientFields()[std::size_t(i)].caption;
+            },
+        .boxTips = false,
+        .notesName = QStringLiteral("rtBoxEdit"),
+        .notesLabel = QRect(5940, Top + 7 * Step, 2700, controls::RowHeight),
+        .notes = QRect(8670, Top + 7 * Step, 3450, 750),
+        .notesTip = {},
+        .groupSuffix = QStringLiteral("Edit"),
+        .groups = {{
+            {QRect(90, groupsTop, 2250, groupsHeight), {}, {}},
+            {QRect(2430, groupsTop, 2040, groupsHeight),
+             {},
+             {QStringLiteral(" Entire Home"), QStringLiteral(" Entire office"),
+              QStringLiteral(" Windows Only"), QStringLiteral(" Floors Only")}},
+            {QRect(4560, groupsTop, 1650, 1470), {}, {}},
+            {QRect(6300, groupsTop, 2250, 1470), {}, {}},
+            {QRect(4560, groupsTop + 1590, 3990, 810), {}, {}},
+        }},
+    };
+}
+
 } // namespace
 
 QWidget *frmOrdwen::BuildManageTab() {
@@ -33,58 +81,10 @@ QWidget *frmOrdwen::BuildManageTab() {
 
     lblID = controls::HiddenLabel(page, QStringLiteral("lblID"));
 
-    // Left column: type, name, service address, telephone, contact (boxes 0 to 7).
-    QLabel *typeLabel = controls::Label(page, QStringLiteral(" Client Type"),
-                                        Twips::Rect(90, Top, 2250, controls::RowHeight));
-    cboBoxEdit = layout::ClientTypeBox(page, QStringLiteral("cboBoxEdit"), Twips::Rect(2370, Top, 2550, 330),
-                                       typeLabel);
-    // Right column: billing address, day, fee (boxes 8 to 14), then the notes.
-    const auto &fields = layout::ClientFields();
-    for (int i = 0; i < ClientFieldCount; ++i) {
-        const auto &field = fields[std::size_t(i)];
-        const bool left = i < 8;
-        const int y = left ? Top + (i + 1) * Step : Top + (i - 8) * Step;
-        const int labelLeft = left ? 90 : 5940;
-        const int boxLeft = left ? 2370 : 8670;
-        const QString caption = i == FeeIndex ? QStringLiteral("Fee Amount") : field.caption;
-        QLabel *label = controls::Label(page, QLatin1Char(' ') + caption,
-                                        Twips::Rect(labelLeft, y, left ? 2250 : 2700, controls::RowHeight));
-        txtEdit[std::size_t(i)] =
-            controls::TextBox(page, controls::ElementName(QStringLiteral("txtEdit"), i),
-                              Twips::Rect(boxLeft, y, layout::ClientBoxWidth(field.maxLength, 3450, 2550),
-                                          controls::RowHeight + 15),
-                              field.maxLength, field.alignment);
-        layout::NameClientBox(label, txtEdit[std::size_t(i)], i);
-    }
-    const int notesTop = Top + 7 * Step;
-    QLabel *notesLabel = controls::Label(page, QStringLiteral("Notes"),
-                                         Twips::Rect(5940, notesTop, 2700, controls::RowHeight));
-    rtBoxEdit =
-        controls::RichTextBox(page, QStringLiteral("rtBoxEdit"), Twips::Rect(8670, notesTop, 3450, 750));
-    controls::NameAfterLabel(notesLabel, rtBoxEdit);
-
-    const int groupsTop = 6360;
-    const int groupsHeight = 2460;
-    controls::OptionGroup(page, QStringLiteral("fraScheduleEdit"), QStringLiteral("optScheduleEdit"),
-                          QStringLiteral("[ Service Schedule ]"), {},
-                          Twips::Rect(90, groupsTop, 2250, groupsHeight), layout::ScheduleCaptions(), {},
-                          optScheduleEdit);
-    controls::OptionGroup(page, QStringLiteral("fraServiceEdit"), QStringLiteral("optServiceEdit"),
-                          QStringLiteral("[ Service Type ]"), {},
-                          Twips::Rect(2430, groupsTop, 2040, groupsHeight), layout::ServiceCaptions(),
-                          {QStringLiteral(" Entire Home"), QStringLiteral(" Entire office"),
-                           QStringLiteral(" Windows Only"), QStringLiteral(" Floors Only")},
-                          optServiceEdit);
-    controls::OptionGroup(page, QStringLiteral("fraFeeEdit"), QStringLiteral("optFeeEdit"),
-                          QStringLiteral("[ Fee Type ]"), {}, Twips::Rect(4560, groupsTop, 1650, 1470),
-                          layout::FeeCaptions(), {}, optFeeEdit);
-    controls::OptionGroup(page, QStringLiteral("fraBillingEdit"), QStringLiteral("optBillingEdit"),
-                          QStringLiteral("[ Billing Schedule ]"), {},
-                          Twips::Rect(6300, groupsTop, 2250, 1470), layout::BillingCaptions(), {},
-                          optBillingEdit);
-    controls::OptionGroup(page, QStringLiteral("fraPetsEdit"), QStringLiteral("optPetsEdit"),
-                          QStringLiteral("[ Pets ]"), {}, Twips::Rect(4560, groupsTop + 1590, 3990, 810),
-                          layout::PetsCaptions(), {}, optPetsEdit, true);
+    m_editForm = new ClientForm(ManageFormLayout(), page);
+    m_editForm->setObjectName(QStringLiteral("clientFormEdit"));
+    BindClientForm(m_editForm, cboBoxEdit, txtEdit, rtBoxEdit, optScheduleEdit, optServiceEdit, optFeeEdit,
+                   optBillingEdit, optPetsEdit);
 
     cmdSaveEdit = controls::Button(page, QStringLiteral("cmdSaveEdit"), QStringLiteral("&Update Record"),
                                    Twips::Rect(9180, 6450, 2940, 480));

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "MessageBoxHelper.h"
-#include "TestAppFolder.h"
+#include "WindowFixture.h"
 
 #include "address_book/frmAddressBook.h"
 #include "controls/ListView.h"
@@ -20,33 +20,15 @@
 #include <QScrollBar>
 #include <QTest>
 
-class AddressBookFixture {
+class AddressBookFixture : public ProgramFixture {
 public:
-    explicit AddressBookFixture(bool copyImages = true) {
-        modGlobal::SetApplicationFolder(folder.path());
-        modGlobal::SetProcessEnd([](int) {});
-        if (copyImages)
-            folder.copyDelivered(QStringLiteral("images"));
-    }
-    ~AddressBookFixture() {
-        delete w.data();
-        modGlobal::CloseSharedRecordset();
-        modGlobal::objHouse.reset();
-        modGlobal::itmShared = nullptr;
-        modGlobal::SetDefaultPointer();
-        modGlobal::SetProcessEnd({});
-        modGlobal::SetApplicationFolder(QString());
-    }
+    explicit AddressBookFixture(bool copyImages = true) : ProgramFixture(copyImages) {}
+    ~AddressBookFixture() { delete w.data(); }
 
     // Constructs, loads and shows the window. Rows seeded before this appear in the list.
     frmAddressBook &open() {
         w = new frmAddressBook;
-        w->Form_Load();
-        w->show();
-        QApplication::setActiveWindow(w);
-        if (!QTest::qWaitForWindowExposed(w))
-            qWarning("the address book was not exposed");
-        return *w;
+        return show(*w.data());
     }
 
     // True once the window has closed and gone (it deletes itself when closed).
@@ -104,42 +86,12 @@ public:
         }
     }
 
-    // The texts of one column, top to bottom.
-    static QStringList column(const ListView *list, int column) {
-        QStringList texts;
-        for (int i = 0; i < list->topLevelItemCount(); ++i)
-            texts << list->Text(i, column);
-        return texts;
-    }
-
-    static int rowOf(const ListView *list, const QString &key) { return list->RowOf(key); }
-
-    // A real mouse click on a row of the list.
-    static void clickRow(ListView *list, int row) {
-        list->scrollTo(list->model()->index(row, 0));
-        list->horizontalScrollBar()->setValue(0);
-        const QRect rect = list->RowRect(row);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(10, rect.center().y()));
-        QApplication::processEvents();
-    }
-
-    // A real mouse click on a column header of the list.
-    static void clickHeader(ListView *list, int column) {
-        QHeaderView *header = list->header();
-        list->horizontalScrollBar()->setValue(header->sectionPosition(column));
-        QApplication::processEvents();
-        const int x = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
-        QApplication::processEvents();
-    }
-
     // The window's focus widget, which has the focus whenever the window is active.
     QString focusName() const {
         QWidget *focus = w ? w->focusWidget() : nullptr;
         return focus ? focus->objectName() : QString();
     }
 
-    TestAppFolder folder;
     MessageBoxHelper boxes;
     QPointer<frmAddressBook> w;
 };

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "MessageBoxHelper.h"
-#include "TestAppFolder.h"
+#include "WindowFixture.h"
 
 #include "controls/ListView.h"
 #include "main_window/frmOrdwen.h"
@@ -44,33 +44,15 @@ protected:
     }
 };
 
-class MainWindowFixture {
+class MainWindowFixture : public ProgramFixture {
 public:
-    explicit MainWindowFixture(bool copyImages = true) {
-        modGlobal::SetApplicationFolder(folder.path());
-        modGlobal::SetProcessEnd([this](int code) { processEndCode = code; });
-        if (copyImages)
-            folder.copyDelivered(QStringLiteral("images"));
-    }
-    ~MainWindowFixture() {
-        w.reset();
-        modGlobal::CloseSharedRecordset();
-        modGlobal::objHouse.reset();
-        modGlobal::itmShared = nullptr;
-        modGlobal::SetDefaultPointer();
-        modGlobal::SetProcessEnd({});
-        modGlobal::SetApplicationFolder(QString());
-    }
+    explicit MainWindowFixture(bool copyImages = true) : ProgramFixture(copyImages) {}
+    ~MainWindowFixture() { w.reset(); }
 
     // Constructs, loads and shows the window. Rows seeded before this appear in the lists.
     frmOrdwen &open() {
         w = std::make_unique<frmOrdwen>();
-        w->Form_Load();
-        w->show();
-        QApplication::setActiveWindow(w.get());
-        if (!QTest::qWaitForWindowExposed(w.get()))
-            qWarning("the main window was not exposed");
-        return *w;
+        return show(*w);
     }
 
     // A client row as another session would have stored it; the ID counter may be given.
@@ -81,10 +63,6 @@ public:
                     const QString &feeType = QStringLiteral("Job"),
                     const QString &billing = QStringLiteral("Monthly"),
                     const QString &pets = QStringLiteral("No"), int id = 0) {
-        auto q = [](const QString &text) {
-            return QLatin1Char('\'') + QString(text).replace(QStringLiteral("'"), QStringLiteral("''")) +
-                   QLatin1Char('\'');
-        };
         return folder.exec(
             QStringLiteral(
                 "INSERT INTO tblClients (%1ClientID,ClientType,Client,Add1,Add2,City,State,Zip,Phone,Contact,"
@@ -98,42 +76,11 @@ public:
                 .arg(q(feeType), q(billing), q(pets)));
     }
 
-    // The rows' first-column texts, top to bottom.
-    static QStringList column(const ListView *list, int column) {
-        QStringList texts;
-        for (int i = 0; i < list->topLevelItemCount(); ++i)
-            texts << list->Text(i, column);
-        return texts;
-    }
-
-    // A real mouse click on a list's column header (scrolled into view first).
-    static void clickHeader(ListView *list, int column) {
-        QHeaderView *header = list->header();
-        list->horizontalScrollBar()->setValue(header->sectionPosition(column));
-        QApplication::processEvents();
-        const int x = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
-        QApplication::processEvents();
-    }
-
-    // A real mouse click on a row of a list.
-    static void clickRow(ListView *list, int row) {
-        list->scrollTo(list->model()->index(row, 0));
-        list->horizontalScrollBar()->setValue(0);
-        const QRect rect = list->RowRect(row);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(10, rect.center().y()));
-        QApplication::processEvents();
-    }
-
-    static int rowOf(const ListView *list, const QString &key) { return list->RowOf(key); }
-
     // True when box number `index` (counted from 0) appeared under the hourglass.
     bool busyAtBox(int index) const { return pointers.busyAtBox.value(index, true); }
     static bool pointerBusy() { return hourglassShown(); }
 
-    TestAppFolder folder;
     MessageBoxHelper boxes;
     PointerWatch pointers;
     std::unique_ptr<frmOrdwen> w;
-    int processEndCode = -1;
 };

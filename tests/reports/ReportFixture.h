@@ -4,7 +4,7 @@
 #pragma once
 
 #include "MessageBoxHelper.h"
-#include "TestAppFolder.h"
+#include "WindowFixture.h"
 
 #include "reports/DataReport.h"
 #include "reports/Printing.h"
@@ -40,11 +40,9 @@ public:
     }
 };
 
-class ReportFixture {
+class ReportFixture : public ProgramFixture {
 public:
     ReportFixture() {
-        modGlobal::SetApplicationFolder(folder.path());
-        modGlobal::SetProcessEnd([this](int code) { processEndCode = code; });
         printers = std::make_shared<FakePrinters>();
         reports::SetPrintDestination(printers);
         modGlobal::strCompany = QStringLiteral("Sparkle & Shine Cleaning");
@@ -53,18 +51,8 @@ public:
     ~ReportFixture() {
         reports::DataReport::Release();
         reports::SetPrintDestination(nullptr);
-        modGlobal::CloseSharedRecordset();
-        modGlobal::objHouse.reset();
-        modGlobal::SetDefaultPointer();
-        modGlobal::SetProcessEnd({});
-        modGlobal::SetApplicationFolder(QString());
         modGlobal::strCompany.clear();
         modGlobal::strOwnerName.clear();
-    }
-
-    static QString q(const QString &text) {
-        return QLatin1Char('\'') + QString(text).replace(QStringLiteral("'"), QStringLiteral("''")) +
-               QLatin1Char('\'');
     }
 
     bool seedClient(const QString &id, const QString &type, const QString &name, const QString &fee = "25") {
@@ -105,10 +93,8 @@ public:
                 .arg(q(id), q(text), q(addDate)));
     }
 
-    TestAppFolder folder;
     MessageBoxHelper boxes;
     std::shared_ptr<FakePrinters> printers;
-    int processEndCode = -1;
 };
 
 // The text of a PDF as pdftotext reads it (layout kept, so that a line reads as printed).

@@ -2,7 +2,7 @@
 // seeded by statements of the test's own, and reading database files without the program.
 #pragma once
 
-#include "TestAppFolder.h"
+#include "WindowFixture.h"
 
 #include "startup/modGlobal.h"
 
@@ -16,15 +16,8 @@
 
 #include <memory>
 
-class ToolsFolder {
+class ToolsFolder : public ProgramFixture {
 public:
-    ToolsFolder() { modGlobal::SetApplicationFolder(folder.path()); }
-    ~ToolsFolder() {
-        modGlobal::CloseSharedRecordset();
-        modGlobal::objHouse.reset();
-        modGlobal::SetApplicationFolder(QString());
-    }
-
     // n clients, invoices, notes and address entries, numbered from `first`; each kind in
     // one statement, so that seeding many rows stays quick.
     bool seed(int clients, int invoices, int notes, int addresses, int first = 1) {
@@ -66,8 +59,6 @@ public:
         return QDir(folder.filePath(QStringLiteral("home/backup")))
             .entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name);
     }
-
-    TestAppFolder folder;
 };
 
 // A value read from any database file through a connection of the test's own; invalid when

@@ -331,7 +331,8 @@ void TestMainWindow::updateProfileIsModal() {
     bool shown = false;
     bool ownedAndModal = false;
     QString company;
-    QTimer::singleShot(50, [&] {
+    QObject timerOwner; // no timer outlives this function's variables
+    QTimer::singleShot(50, &timerOwner, [&] {
         QWidget *active = QApplication::activeModalWidget();
         if (auto *profile = qobject_cast<frmEditOwner *>(active)) {
             shown = true;

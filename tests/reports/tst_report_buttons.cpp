@@ -397,7 +397,8 @@ void TestReportButtons::closingThePreviewWhileSaving() {
     // The button is pressed again while the pages are being written: the save stops, leaves
     // no file, and the old preview goes once it has stopped.
     bool clicked = false;
-    QTimer::singleShot(0, [&] {
+    QObject timerOwner; // no timer outlives this function's variables
+    QTimer::singleShot(0, &timerOwner, [&] {
         clicked = true;
         f.click("cmdClientDataSheet");
     });
@@ -427,15 +428,16 @@ void TestReportButtons::cancelStopsLongOutput() {
     QVERIFY(p);
     // Cancel pressed in the progress window once the output has begun.
     int cancelled = 0;
+    QObject timerOwner; // no timer outlives this function's variables
     std::function<void()> pressCancel = [&] {
         if (auto *progress = p->findChild<QProgressDialog *>(QStringLiteral("dlgProgress"))) {
             progress->cancel();
             ++cancelled;
             return;
         }
-        QTimer::singleShot(0, pressCancel);
+        QTimer::singleShot(0, &timerOwner, pressCancel);
     };
-    QTimer::singleShot(0, pressCancel);
+    QTimer::singleShot(0, &timerOwner, pressCancel);
     const QString path = f.folder.filePath("stopped.pdf");
     bool out = true;
     if (print) {

@@ -1,8 +1,10 @@
 #include "address_book/frmAddressBook.h"
 
+#include "controls/AppInfo.h"
 #include "controls/Builders.h"
 #include "controls/ListView.h"
 #include "controls/Twips.h"
+#include "controls/WaitPointer.h"
 #include "startup/modGlobal.h"
 #include "tools/Find.h"
 
@@ -107,7 +109,7 @@ frmAddressBook::frmAddressBook(QWidget *parent) : QWidget(parent, Qt::Window) {
                    Qt::MSWindowsFixedSizeDialogHint);
     setFont(QFont(QStringLiteral("Verdana"), 8));
     setFixedSize(Twips::ToPixels(ClientWidth), Twips::ToPixels(ClientHeight));
-    setWindowTitle(QString::fromLatin1(modGlobal::AppTitle));
+    setWindowTitle(QString::fromLatin1(controls::AppTitle));
 
     BuildEntryPanel();
     BuildUpdatePanel();
@@ -227,7 +229,7 @@ void frmAddressBook::BuildUpdatePanel() {
 }
 
 void frmAddressBook::Form_Load() {
-    modGlobal::SetBusyPointer();
+    const controls::WaitPointer wait;
     // A missing icon or picture leaves the window without it; nothing else depends on them.
     const QIcon icon(modGlobal::AppPath(QStringLiteral("images/autorun.ico")));
     if (!icon.availableSizes().isEmpty())
@@ -236,13 +238,11 @@ void frmAddressBook::Form_Load() {
     if (!picture.isNull())
         imgBox->setPixmap(picture.scaled(imgBox->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 
-    setWindowTitle(QString::fromLatin1(modGlobal::AppTitle) + QStringLiteral(" - ") +
-                   modGlobal::AppVersion());
+    setWindowTitle(QString::fromLatin1(controls::AppTitle) + QStringLiteral(" - ") + controls::AppVersion());
     lblID->clear();
     lblID->hide();
     modGlobal::NewHouse();
     LoadAddressList();
-    modGlobal::SetDefaultPointer();
 }
 
 bool frmAddressBook::eventFilter(QObject *watched, QEvent *event) {

@@ -1,6 +1,7 @@
 #include "owner_profile/OwnerProfileForm.h"
 
 #include "controls/Builders.h"
+#include "controls/Messages.h"
 #include "controls/Twips.h"
 #include "startup/modGlobal.h"
 
@@ -181,8 +182,7 @@ bool OwnerProfileForm::ValidateProfile() {
         QLineEdit *box = txtBox[rule.index];
         if (box->text().size() >= rule.minimumLength)
             continue;
-        modGlobal::SetDefaultPointer();
-        modGlobal::ShowMessage(this, QString::fromLatin1(rule.message), QMessageBox::Critical);
+        messages::ShowMessage(this, QString::fromLatin1(rule.message), QMessageBox::Critical);
         box->setFocus();
         return false;
     }
@@ -210,13 +210,12 @@ bool OwnerProfileForm::ReportSave(bool ok) {
     // The names as typed, not as the library escaped them in the array.
     modGlobal::strOwnerName = modGlobal::FullName(txtBox[1]->text(), txtBox[0]->text());
     modGlobal::strCompany = txtBox[2]->text();
-    modGlobal::SetDefaultPointer();
     if (ok) {
-        modGlobal::ShowMessage(this, QStringLiteral("Profile Information Saved! "), QMessageBox::Warning,
-                               QMessageBox::Ok, QMessageBox::NoButton,
-                               QStringLiteral("Record Saved Successfully"));
+        messages::ShowMessage(this, QStringLiteral("Profile Information Saved! "), QMessageBox::Warning,
+                              QMessageBox::Ok, QMessageBox::NoButton,
+                              QStringLiteral("Record Saved Successfully"));
     } else {
-        modGlobal::ShowMessage(this, QStringLiteral("Profile Record was NOT Saved! "), QMessageBox::Critical);
+        messages::ShowMessage(this, QStringLiteral("Profile Record was NOT Saved! "), QMessageBox::Critical);
     }
     return ok;
 }

@@ -2,6 +2,7 @@
 
 #include "controls/AppInfo.h"
 #include "controls/Builders.h"
+#include "controls/EnterMovesOn.h"
 #include "controls/ListView.h"
 #include "controls/Twips.h"
 #include "controls/WaitPointer.h"
@@ -11,7 +12,6 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QIcon>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -132,10 +132,9 @@ frmAddressBook::frmAddressBook(QWidget *parent) : QWidget(parent, Qt::Window) {
     for (QWidget *button : {cmdUpdate, cmdDelete, cmdCancel})
         chain(button);
 
-    for (int i = 0; i < FieldCount; ++i) {
-        txtBox[std::size_t(i)]->installEventFilter(this);
-        txtEdit[std::size_t(i)]->installEventFilter(this);
-    }
+    auto *enter = new controls::EnterMovesOn(this);
+    enter->Handle(txtBox, [this](int index, int &KeyAscii) { txtBox_KeyPress(index, KeyAscii); });
+    enter->Handle(txtEdit, [this](int index, int &KeyAscii) { txtEdit_KeyPress(index, KeyAscii); });
     // Ctrl+F finds a contact in the list, choosing it as a click would.
     auto *find = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
     find->setObjectName(QStringLiteral("findShortcut"));
@@ -245,41 +244,10 @@ void frmAddressBook::Form_Load() {
     LoadAddressList();
 }
 
-bool frmAddressBook::eventFilter(QObject *watched, QEvent *event) {
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            for (int i = 0; i < FieldCount; ++i) {
-                int keyAscii = 13;
-                if (watched == txtBox[std::size_t(i)])
-                    txtBox_KeyPress(i, keyAscii);
-                else if (watched == txtEdit[std::size_t(i)])
-                    txtEdit_KeyPress(i, keyAscii);
-                else
-                    continue;
-                return keyAscii == 0;
-            }
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
 void frmAddressBook::txtBox_KeyPress(int index, int &KeyAscii) {
-    if (KeyAscii != 13 || index < 0 || index >= FieldCount)
-        return;
-    KeyAscii = 0;
-    if (index + 1 < FieldCount)
-        txtBox[std::size_t(index + 1)]->setFocus();
-    else
-        cmdSave->setFocus();
+    controls::FocusNextOnEnter(txtBox, index, KeyAscii, cmdSave);
 }
 
 void frmAddressBook::txtEdit_KeyPress(int index, int &KeyAscii) {
-    if (KeyAscii != 13 || index < 0 || index >= FieldCount)
-        return;
-    KeyAscii = 0;
-    if (index + 1 < FieldCount)
-        txtEdit[std::size_t(index + 1)]->setFocus();
-    else
-        cmdUpdate->setFocus();
+    controls::FocusNextOnEnter(txtEdit, index, KeyAscii, cmdUpdate);
 }

@@ -1,6 +1,7 @@
 #include "owner_profile/OwnerProfileForm.h"
 
 #include "controls/Builders.h"
+#include "controls/EnterMovesOn.h"
 #include "controls/Messages.h"
 #include "controls/Twips.h"
 #include "startup/modGlobal.h"
@@ -9,7 +10,6 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QFont>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -93,6 +93,8 @@ OwnerProfileForm::OwnerProfileForm(QWidget *parent, const QString &title, const 
         controls::NameAfterLabel(lblData[i], txtBox[i]);
         txtBox[i]->installEventFilter(this);
     }
+    auto *enter = new controls::EnterMovesOn(this);
+    enter->Handle(txtBox, [this](int index, int &KeyAscii) { txtBox_KeyPress(index, KeyAscii); });
 
     const int buttonTop = FirstRowTop + FieldCount * RowHeight + 90;
     cmdSave = controls::Button(this, QStringLiteral("cmdSave"), tr("&Save"),
@@ -147,15 +149,6 @@ bool OwnerProfileForm::eventFilter(QObject *watched, QEvent *event) {
     case QEvent::FocusOut:
         txtBox_LostFocus(index);
         break;
-    case QEvent::KeyPress: {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            // Consumed here, so Enter never reaches the window's default button.
-            txtBox_KeyPress(index);
-            return true;
-        }
-        break;
-    }
     default:
         break;
     }
@@ -170,11 +163,9 @@ void OwnerProfileForm::txtBox_LostFocus(int index) {
     setHighlighted(lblData[index], false);
 }
 
-void OwnerProfileForm::txtBox_KeyPress(int index) {
-    if (index + 1 < FieldCount)
-        txtBox[index + 1]->setFocus();
-    else
-        cmdSave->setFocus();
+void OwnerProfileForm::txtBox_KeyPress(int index, int &KeyAscii) {
+    // Used up in every field, so Enter never reaches the window's default button.
+    controls::FocusNextOnEnter(txtBox, index, KeyAscii, cmdSave);
 }
 
 bool OwnerProfileForm::ValidateProfile() {

@@ -4,6 +4,7 @@
 // it change nothing; and an amount shown with two decimals reads back as nearly the same.
 #include "FuzzSupport.h"
 
+#include "controls/Format.h"
 #include "startup/modGlobal.h"
 
 #include <cfloat>
@@ -33,7 +34,7 @@ void checkIn(const QLocale &locale, const QString &text) {
     FUZZ_CHECK(modGlobal::IsNumeric(padded) && modGlobal::ConvertNumber(padded) == value,
                "blanks around [%s] change it", qPrintable(text));
     // What the totals show can be typed again and means the same amount.
-    const QString shown = modGlobal::FormatAmount(double(value));
+    const QString shown = controls::FormatAmount(double(value));
     FUZZ_CHECK(modGlobal::IsNumeric(shown), "[%s] shown as [%s] is not numeric", qPrintable(text),
                qPrintable(shown));
     const double back = double(modGlobal::ConvertNumber(shown));

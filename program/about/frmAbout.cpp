@@ -1,6 +1,7 @@
 #include "about/frmAbout.h"
 
 #include "about/RtfReader.h"
+#include "controls/AppInfo.h"
 #include "controls/Builders.h"
 #include "controls/Twips.h"
 #include "startup/modGlobal.h"
@@ -39,7 +40,7 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent) {
     setFont(QFont(QStringLiteral("Verdana"), 8));
     setFixedSize(Twips::ToPixels(ClientWidth), Twips::ToPixels(ClientHeight));
 
-    lblTitle = new QLabel(QString::fromLatin1(modGlobal::AppTitle), this);
+    lblTitle = new QLabel(QString::fromLatin1(controls::AppTitle), this);
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
     lblTitle->setGeometry(Twips::Rect(120, 120, 4635, 435));
     lblTitle->setAlignment(Qt::AlignCenter);
@@ -68,7 +69,7 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent) {
     // narrow the box and have a long text laid out a second time.
     rtBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     rtBox->setTabChangesFocus(true);
-    controls::NameInput(rtBox, QStringLiteral("About ") + QString::fromLatin1(modGlobal::AppTitle));
+    controls::NameInput(rtBox, QStringLiteral("About ") + QString::fromLatin1(controls::AppTitle));
 
     cmdOK = controls::Button(this, QStringLiteral("cmdOK"), QStringLiteral("&OK"),
                              Twips::Rect(3060, 3225, 1680, 405));
@@ -88,13 +89,13 @@ void frmAbout::Form_Load() {
     const QIcon icon(modGlobal::AppPath(QStringLiteral("images/earth.ico")));
     if (!icon.availableSizes().isEmpty())
         setWindowIcon(icon);
-    setWindowTitle(QStringLiteral("About ") + QString::fromLatin1(modGlobal::AppTitle));
-    lblVersion->setText(QLatin1Char('v') + modGlobal::AppVersion());
+    setWindowTitle(QStringLiteral("About ") + QString::fromLatin1(controls::AppTitle));
+    lblVersion->setText(QLatin1Char('v') + controls::AppVersion());
 
     const QByteArray text = aboutText(modGlobal::AppPath(QStringLiteral("text/About.rtf")));
     if (text.isEmpty())
-        rtBox->setPlainText(QString::fromLatin1(modGlobal::AppTitle) + QStringLiteral(" ") +
-                            modGlobal::AppVersion() +
+        rtBox->setPlainText(QString::fromLatin1(controls::AppTitle) + QStringLiteral(" ") +
+                            controls::AppVersion() +
                             QStringLiteral("\n\nThe description of the program (text/About.rtf) could not "
                                            "be read."));
     else

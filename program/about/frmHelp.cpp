@@ -1,7 +1,7 @@
 #include "about/frmHelp.h"
 
+#include "controls/AppInfo.h"
 #include "controls/Builders.h"
-#include "startup/modGlobal.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
@@ -33,7 +33,7 @@ constexpr int PositionRole = Qt::UserRole; // where in the text an entry leads
 frmHelp::frmHelp(QWidget *parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("frmHelp"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QString::fromLatin1(modGlobal::AppTitle) + QStringLiteral(" Help"));
+    setWindowTitle(QString::fromLatin1(controls::AppTitle) + QStringLiteral(" Help"));
     setFont(QFont(QStringLiteral("Verdana"), 8));
 
     tabTopics = new QTabWidget;
@@ -119,7 +119,7 @@ void frmHelp::ShowNotice(const QString &file) {
     txtTopic->setHtml(QStringLiteral("<h2>%1 Help</h2><p>The help file could not be read:</p><p><b>%2</b></p>"
                                      "<p>It belongs in the folder <b>help</b> beside the program. "
                                      "Everything else in %1 works without it.</p>")
-                          .arg(QString::fromLatin1(modGlobal::AppTitle), shown.toHtmlEscaped()));
+                          .arg(QString::fromLatin1(controls::AppTitle), shown.toHtmlEscaped()));
 }
 
 void frmHelp::BuildLists() {

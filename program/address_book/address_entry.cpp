@@ -5,6 +5,7 @@
 #include "controls/Builders.h"
 #include "controls/ListView.h"
 #include "controls/Messages.h"
+#include "controls/WaitPointer.h"
 #include "startup/RecordID.h"
 #include "startup/modGlobal.h"
 
@@ -63,15 +64,16 @@ void frmAddressBook::cmdSave_Click() {
     modGlobal::TrimTextBoxes(*this);
     if (!ValidateNewEntry())
         return;
-    modGlobal::SetBusyPointer();
-    // Without a readable number there is no identifier to store: nothing is saved.
-    const QString addressID = NewAddressID();
-    bool saved = false;
-    if (!addressID.isEmpty()) {
+    const bool saved = [this] {
+        const controls::WaitPointer wait;
+        // Without a readable number there is no identifier to store: nothing is saved.
+        const QString addressID = NewAddressID();
+        if (addressID.isEmpty())
+            return false;
         QStringList strText = RecordValues(txtBox);
         strText[AddressIDSlot] = addressID;
-        saved = modGlobal::objHouse && modGlobal::objHouse->AddAddress(strText);
-    }
+        return modGlobal::objHouse && modGlobal::objHouse->AddAddress(strText);
+    }();
     // A refused save keeps what was typed for another try.
     messages::RunOutcome(this, saved,
                          {
@@ -92,7 +94,6 @@ void frmAddressBook::cmdClear_Click() {
     for (QLineEdit *box : txtBox)
         box->clear();
     txtBox[0]->setFocus();
-    modGlobal::SetDefaultPointer();
 }
 
 void frmAddressBook::cmdUpdate_Click() {
@@ -103,11 +104,13 @@ void frmAddressBook::cmdUpdate_Click() {
     modGlobal::TrimTextBoxes(*this);
     if (!ValidateEditEntry())
         return;
-    modGlobal::SetBusyPointer();
-    QStringList strText = RecordValues(txtEdit);
-    // Identifiers never change.
-    strText[AddressIDSlot] = lblID->text();
-    const bool updated = modGlobal::objHouse && modGlobal::objHouse->UpdateAddress(strText);
+    const bool updated = [this] {
+        const controls::WaitPointer wait;
+        QStringList strText = RecordValues(txtEdit);
+        // Identifiers never change.
+        strText[AddressIDSlot] = lblID->text();
+        return modGlobal::objHouse && modGlobal::objHouse->UpdateAddress(strText);
+    }();
     // A refused update keeps the changes typed, and the contact chosen, for another try.
     messages::RunOutcome(this, updated,
                          {
@@ -158,7 +161,6 @@ void frmAddressBook::cmdCancel_Click() {
     // No contact is chosen now, and the list says so too.
     lvNames->clearSelection();
     lvNames->setFocus();
-    modGlobal::SetDefaultPointer();
 }
 
 void frmAddressBook::cmdExit_Click() {

@@ -5,6 +5,7 @@
 #include "controls/Builders.h"
 #include "controls/ListView.h"
 #include "controls/ListViewSort.h"
+#include "controls/WaitPointer.h"
 #include "startup/modGlobal.h"
 
 #include <QHeaderView>
@@ -38,7 +39,7 @@ void frmAddressBook::SetupList() {
 }
 
 void frmAddressBook::LoadAddressList() {
-    modGlobal::SetBusyPointer();
+    const controls::WaitPointer wait;
     modGlobal::CloseSharedRecordset();
     if (modGlobal::objHouse)
         modGlobal::rsShared = modGlobal::objHouse->LoadNames();
@@ -48,7 +49,6 @@ void frmAddressBook::LoadAddressList() {
         FillList(lvNames, *modGlobal::rsShared, NameColumns);
     }
     modGlobal::CloseSharedRecordset();
-    modGlobal::SetDefaultPointer();
 }
 
 void frmAddressBook::RefillList() {
@@ -68,7 +68,7 @@ void frmAddressBook::lvNames_Click() {
     const int row = lvNames->SelectedRow();
     if (row < 0)
         return;
-    modGlobal::SetBusyPointer();
+    const controls::WaitPointer wait;
     modGlobal::itmShared = {lvNames, lvNames->Key(row)};
     lblID->setText(lvNames->Key(row));
     // Stored values show whole, even one longer than its box takes by typing, so that an
@@ -76,7 +76,6 @@ void frmAddressBook::lvNames_Click() {
     for (int i = 0; i < FieldCount; ++i)
         controls::ShowStoredText(txtEdit[std::size_t(i)],
                                  lvNames->Value(row, FirstFieldColumn + i).toString());
-    modGlobal::SetDefaultPointer();
 }
 
 void frmAddressBook::lvNames_KeyPress(QChar) {

@@ -1,15 +1,17 @@
 #include "address_book/frmAddressBook.h"
 
+#include "controls/AppInfo.h"
 #include "controls/Builders.h"
+#include "controls/EnterMovesOn.h"
 #include "controls/ListView.h"
 #include "controls/Twips.h"
+#include "controls/WaitPointer.h"
 #include "startup/modGlobal.h"
 #include "tools/Find.h"
 
 #include <QApplication>
 #include <QGroupBox>
 #include <QIcon>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -107,7 +109,7 @@ frmAddressBook::frmAddressBook(QWidget *parent) : QWidget(parent, Qt::Window) {
                    Qt::MSWindowsFixedSizeDialogHint);
     setFont(QFont(QStringLiteral("Verdana"), 8));
     setFixedSize(Twips::ToPixels(ClientWidth), Twips::ToPixels(ClientHeight));
-    setWindowTitle(QString::fromLatin1(modGlobal::AppTitle));
+    setWindowTitle(QString::fromLatin1(controls::AppTitle));
 
     BuildEntryPanel();
     BuildUpdatePanel();
@@ -130,10 +132,9 @@ frmAddressBook::frmAddressBook(QWidget *parent) : QWidget(parent, Qt::Window) {
     for (QWidget *button : {cmdUpdate, cmdDelete, cmdCancel})
         chain(button);
 
-    for (int i = 0; i < FieldCount; ++i) {
-        txtBox[std::size_t(i)]->installEventFilter(this);
-        txtEdit[std::size_t(i)]->installEventFilter(this);
-    }
+    auto *enter = new controls::EnterMovesOn(this);
+    enter->Handle(txtBox, [this](int index, int &KeyAscii) { txtBox_KeyPress(index, KeyAscii); });
+    enter->Handle(txtEdit, [this](int index, int &KeyAscii) { txtEdit_KeyPress(index, KeyAscii); });
     // Ctrl+F finds a contact in the list, choosing it as a click would.
     auto *find = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
     find->setObjectName(QStringLiteral("findShortcut"));
@@ -227,7 +228,7 @@ void frmAddressBook::BuildUpdatePanel() {
 }
 
 void frmAddressBook::Form_Load() {
-    modGlobal::SetBusyPointer();
+    const controls::WaitPointer wait;
     // A missing icon or picture leaves the window without it; nothing else depends on them.
     const QIcon icon(modGlobal::AppPath(QStringLiteral("images/autorun.ico")));
     if (!icon.availableSizes().isEmpty())
@@ -236,50 +237,17 @@ void frmAddressBook::Form_Load() {
     if (!picture.isNull())
         imgBox->setPixmap(picture.scaled(imgBox->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 
-    setWindowTitle(QString::fromLatin1(modGlobal::AppTitle) + QStringLiteral(" - ") +
-                   modGlobal::AppVersion());
+    setWindowTitle(QString::fromLatin1(controls::AppTitle) + QStringLiteral(" - ") + controls::AppVersion());
     lblID->clear();
     lblID->hide();
     modGlobal::NewHouse();
     LoadAddressList();
-    modGlobal::SetDefaultPointer();
-}
-
-bool frmAddressBook::eventFilter(QObject *watched, QEvent *event) {
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            for (int i = 0; i < FieldCount; ++i) {
-                int keyAscii = 13;
-                if (watched == txtBox[std::size_t(i)])
-                    txtBox_KeyPress(i, keyAscii);
-                else if (watched == txtEdit[std::size_t(i)])
-                    txtEdit_KeyPress(i, keyAscii);
-                else
-                    continue;
-                return keyAscii == 0;
-            }
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void frmAddressBook::txtBox_KeyPress(int index, int &KeyAscii) {
-    if (KeyAscii != 13 || index < 0 || index >= FieldCount)
-        return;
-    KeyAscii = 0;
-    if (index + 1 < FieldCount)
-        txtBox[std::size_t(index + 1)]->setFocus();
-    else
-        cmdSave->setFocus();
+    controls::FocusNextOnEnter(txtBox, index, KeyAscii, cmdSave);
 }
 
 void frmAddressBook::txtEdit_KeyPress(int index, int &KeyAscii) {
-    if (KeyAscii != 13 || index < 0 || index >= FieldCount)
-        return;
-    KeyAscii = 0;
-    if (index + 1 < FieldCount)
-        txtEdit[std::size_t(index + 1)]->setFocus();
-    else
-        cmdUpdate->setFocus();
+    controls::FocusNextOnEnter(txtEdit, index, KeyAscii, cmdUpdate);
 }

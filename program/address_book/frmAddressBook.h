@@ -79,9 +79,6 @@ public:
     bool ValidateNewEntry();
     bool ValidateEditEntry();
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     void BuildEntryPanel();
     void BuildUpdatePanel();

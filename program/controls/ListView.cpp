@@ -1,7 +1,7 @@
 #include "controls/ListView.h"
 
+#include "controls/Format.h"
 #include "controls/Twips.h"
-#include "startup/modGlobal.h"
 
 #include <QAbstractTableModel>
 #include <QCollator>
@@ -43,15 +43,15 @@ QString cellText(const QVariant &value, CellKind kind) {
     case QMetaType::Float:
     case QMetaType::Int:
     case QMetaType::LongLong:
-        return modGlobal::NumberText(value);
+        return controls::NumberText(value);
     default:
         break;
     }
     switch (kind) {
     case CellKind::Date:
-        return modGlobal::DateText(value, false);
+        return controls::DateText(value, false);
     case CellKind::DateTime:
-        return modGlobal::DateText(value, true);
+        return controls::DateText(value, true);
     case CellKind::Text:
         break;
     }

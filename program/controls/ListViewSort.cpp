@@ -1,8 +1,7 @@
 #include "controls/ListViewSort.h"
 
 #include "controls/ListView.h"
-
-#include "startup/modGlobal.h"
+#include "controls/WaitPointer.h"
 
 namespace ListViewSort {
 
@@ -24,13 +23,12 @@ Qt::SortOrder Direction(const ListView *list) {
 void ColumnClick(ListView *list, int column) {
     if (!list || column < 0 || column >= list->columnCount())
         return;
-    modGlobal::SetBusyPointer();
+    const controls::WaitPointer wait;
     const Qt::SortOrder direction =
         Direction(list) == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
     list->setProperty(DirectionProperty, int(direction));
     list->setSortingEnabled(false);
     list->SortRows(column, direction);
-    modGlobal::SetDefaultPointer();
 }
 
 } // namespace ListViewSort

@@ -1,6 +1,6 @@
-// The kinds of message box the windows show, and what follows a save, an update or a
-// delete. Each restores the normal pointer before its box, so no box opens under the
-// hourglass.
+// The one door through which the program shows its message boxes, the kinds of message the
+// windows show, and what follows a save, an update or a delete. Every box opens under the
+// normal pointer, never under the hourglass.
 #pragma once
 
 #include <QMessageBox>
@@ -11,6 +11,13 @@
 class QWidget;
 
 namespace messages {
+
+// A message box with the given text, icon, buttons, default button and title; an empty
+// title shows the program's title. Takes the hourglass down first. Returns the button pressed.
+QMessageBox::StandardButton ShowMessage(QWidget *parent, const QString &text, QMessageBox::Icon icon,
+                                        QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton,
+                                        const QString &title = QString());
 
 // Two line breaks, as the questions after a save join their two lines.
 inline const QString LineBreaks = QStringLiteral("\r\n\r\n");

@@ -1,6 +1,8 @@
 #include "owner_profile/OwnerProfileForm.h"
 
 #include "controls/Builders.h"
+#include "controls/EnterMovesOn.h"
+#include "controls/Messages.h"
 #include "controls/Twips.h"
 #include "startup/modGlobal.h"
 
@@ -8,7 +10,6 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QFont>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -92,6 +93,8 @@ OwnerProfileForm::OwnerProfileForm(QWidget *parent, const QString &title, const 
         controls::NameAfterLabel(lblData[i], txtBox[i]);
         txtBox[i]->installEventFilter(this);
     }
+    auto *enter = new controls::EnterMovesOn(this);
+    enter->Handle(txtBox, [this](int index, int &KeyAscii) { txtBox_KeyPress(index, KeyAscii); });
 
     const int buttonTop = FirstRowTop + FieldCount * RowHeight + 90;
     cmdSave = controls::Button(this, QStringLiteral("cmdSave"), tr("&Save"),
@@ -146,15 +149,6 @@ bool OwnerProfileForm::eventFilter(QObject *watched, QEvent *event) {
     case QEvent::FocusOut:
         txtBox_LostFocus(index);
         break;
-    case QEvent::KeyPress: {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            // Consumed here, so Enter never reaches the window's default button.
-            txtBox_KeyPress(index);
-            return true;
-        }
-        break;
-    }
     default:
         break;
     }
@@ -169,11 +163,9 @@ void OwnerProfileForm::txtBox_LostFocus(int index) {
     setHighlighted(lblData[index], false);
 }
 
-void OwnerProfileForm::txtBox_KeyPress(int index) {
-    if (index + 1 < FieldCount)
-        txtBox[index + 1]->setFocus();
-    else
-        cmdSave->setFocus();
+void OwnerProfileForm::txtBox_KeyPress(int index, int &KeyAscii) {
+    // Used up in every field, so Enter never reaches the window's default button.
+    controls::FocusNextOnEnter(txtBox, index, KeyAscii, cmdSave);
 }
 
 bool OwnerProfileForm::ValidateProfile() {
@@ -181,8 +173,7 @@ bool OwnerProfileForm::ValidateProfile() {
         QLineEdit *box = txtBox[rule.index];
         if (box->text().size() >= rule.minimumLength)
             continue;
-        modGlobal::SetDefaultPointer();
-        modGlobal::ShowMessage(this, QString::fromLatin1(rule.message), QMessageBox::Critical);
+        messages::ShowMessage(this, QString::fromLatin1(rule.message), QMessageBox::Critical);
         box->setFocus();
         return false;
     }
@@ -210,13 +201,12 @@ bool OwnerProfileForm::ReportSave(bool ok) {
     // The names as typed, not as the library escaped them in the array.
     modGlobal::strOwnerName = modGlobal::FullName(txtBox[1]->text(), txtBox[0]->text());
     modGlobal::strCompany = txtBox[2]->text();
-    modGlobal::SetDefaultPointer();
     if (ok) {
-        modGlobal::ShowMessage(this, QStringLiteral("Profile Information Saved! "), QMessageBox::Warning,
-                               QMessageBox::Ok, QMessageBox::NoButton,
-                               QStringLiteral("Record Saved Successfully"));
+        messages::ShowMessage(this, QStringLiteral("Profile Information Saved! "), QMessageBox::Warning,
+                              QMessageBox::Ok, QMessageBox::NoButton,
+                              QStringLiteral("Record Saved Successfully"));
     } else {
-        modGlobal::ShowMessage(this, QStringLiteral("Profile Record was NOT Saved! "), QMessageBox::Critical);
+        messages::ShowMessage(this, QStringLiteral("Profile Record was NOT Saved! "), QMessageBox::Critical);
     }
     return ok;
 }

@@ -47,6 +47,7 @@ protected:
 private:
     void txtBox_GotFocus(int index);
     void txtBox_LostFocus(int index);
-    void txtBox_KeyPress(int index);
+    // The Enter-key advance; KeyAscii 13 is Enter, set to 0 when the key is used up.
+    void txtBox_KeyPress(int index, int &KeyAscii);
     int fieldIndex(const QObject *object) const;
 };

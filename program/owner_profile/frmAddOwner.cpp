@@ -1,7 +1,8 @@
 #include "owner_profile/frmAddOwner.h"
 
+#include "controls/AppInfo.h"
 #include "controls/Twips.h"
-
+#include "controls/WaitPointer.h"
 #include "startup/modGlobal.h"
 
 #include <QCloseEvent>
@@ -24,7 +25,7 @@ frmAddOwner::frmAddOwner(QWidget *parent)
     setObjectName(QStringLiteral("frmAddOwner"));
     // No border and no title bar: the window is left only through its buttons.
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    setWindowTitle(QString::fromLatin1(modGlobal::AppTitle));
+    setWindowTitle(QString::fromLatin1(controls::AppTitle));
 
     lblNote = new QLabel(QStringLiteral("This only needs to be done on first use"), this);
     lblNote->setObjectName(QStringLiteral("lblNote"));
@@ -53,8 +54,10 @@ void frmAddOwner::cmdSave_Click() {
     if (!PrepareProfile(strText, ProfileSlots))
         return;
     strText[10] = OwnerIdentifier();
-    modGlobal::SetBusyPointer();
-    const bool ok = modGlobal::objHouse && modGlobal::objHouse->AddOwner(strText);
+    const bool ok = [&strText] {
+        const controls::WaitPointer wait;
+        return modGlobal::objHouse && modGlobal::objHouse->AddOwner(strText);
+    }();
     if (ReportSave(ok)) {
         // Hidden, not unloaded: start-up goes on from where it showed the window.
         m_saved = true;

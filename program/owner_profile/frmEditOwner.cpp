@@ -1,6 +1,8 @@
 #include "owner_profile/frmEditOwner.h"
 
+#include "controls/AppInfo.h"
 #include "controls/Builders.h"
+#include "controls/WaitPointer.h"
 #include "startup/modGlobal.h"
 
 #include <QIcon>
@@ -32,14 +34,14 @@ void frmEditOwner::Form_Load() {
     const QIcon icon(modGlobal::AppPath(QStringLiteral("images/earth.ico")));
     if (!icon.isNull())
         setWindowIcon(icon);
-    setWindowTitle(QString::fromLatin1(modGlobal::AppTitle) + QStringLiteral("  -  ") +
-                   modGlobal::AppVersion());
+    setWindowTitle(QString::fromLatin1(controls::AppTitle) + QStringLiteral("  -  ") +
+                   controls::AppVersion());
     modGlobal::NewHouse();
     LoadProfile();
 }
 
 void frmEditOwner::LoadProfile() {
-    modGlobal::SetBusyPointer();
+    const controls::WaitPointer wait;
     modGlobal::rsShared = modGlobal::objHouse ? modGlobal::objHouse->LoadOwner() : ordwen::RecordsetPtr();
     // A failed read says nothing about what is stored: only an empty table counts as none.
     m_profileStored = !modGlobal::rsShared || !(modGlobal::rsShared->isBOF() && modGlobal::rsShared->isEOF());
@@ -54,21 +56,19 @@ void frmEditOwner::LoadProfile() {
         }
     }
     modGlobal::CloseSharedRecordset();
-    modGlobal::SetDefaultPointer();
 }
 
 void frmEditOwner::cmdSave_Click() {
     QStringList strText;
     if (!PrepareProfile(strText, m_profileStored ? ProfileSlots : NewProfileSlots))
         return;
-    modGlobal::SetBusyPointer();
-    bool ok = false;
-    if (m_profileStored) {
-        ok = modGlobal::objHouse && modGlobal::objHouse->UpdateOwner(strText);
-    } else {
+    const bool ok = [this, &strText] {
+        const controls::WaitPointer wait;
+        if (m_profileStored)
+            return modGlobal::objHouse && modGlobal::objHouse->UpdateOwner(strText);
         strText[10] = OwnerIdentifier();
-        ok = modGlobal::objHouse && modGlobal::objHouse->AddOwner(strText);
-    }
+        return modGlobal::objHouse && modGlobal::objHouse->AddOwner(strText);
+    }();
     if (ReportSave(ok))
         accept();
 }

@@ -1,7 +1,7 @@
 #include "reports/Paginator.h"
 
+#include "controls/Format.h"
 #include "reports/Renderer.h"
-#include "startup/modGlobal.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -140,7 +140,7 @@ QString FormatValue(const QVariant &value, const QString &format) {
                               : value.toString();
     }
     if (value.typeId() == QMetaType::Double || value.typeId() == QMetaType::Float)
-        return modGlobal::NumberText(value);
+        return controls::NumberText(value);
     return value.toString();
 }
 

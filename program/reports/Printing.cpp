@@ -1,5 +1,7 @@
 #include "reports/Printing.h"
 
+#include "controls/Messages.h"
+#include "controls/WaitPointer.h"
 #include "reports/DataReport.h"
 #include "reports/Renderer.h"
 #include "startup/modGlobal.h"
@@ -45,30 +47,30 @@ std::shared_ptr<PrintDestination> &destination() {
 // The invoice and note reports share one shape: run the command, lay out, print, close.
 bool printRecord(QWidget *parent, Command command, const Layout &layout, const QString &identifier,
                  const QString &what) {
-    modGlobal::SetBusyPointer();
-    // The shared connection slot marks that a report is open; nothing opens it.
-    modGlobal::conShared = std::make_shared<ordwen::Connection>();
     DataReport &data = DataReport::Instance();
-    if (data.IsOpen(command))
-        data.Close(command);
-    if (!data.Execute(command, identifier)) {
-        modGlobal::conShared.reset();
-        modGlobal::SetDefaultPointer();
-        modGlobal::ShowMessage(
-            parent,
-            QStringLiteral("The ") + what + QStringLiteral(" ") + identifier +
-                QStringLiteral(" could not be read from the database, so it was not printed.") + crlf +
-                data.LastError() + QStringLiteral(" "),
-            QMessageBox::Critical);
-        return false;
+    PageModel model;
+    {
+        const controls::WaitPointer wait;
+        // The shared connection slot marks that a report is open; nothing opens it.
+        modGlobal::conShared = std::make_shared<ordwen::Connection>();
+        if (data.IsOpen(command))
+            data.Close(command);
+        if (!data.Execute(command, identifier)) {
+            modGlobal::conShared.reset();
+            messages::ShowMessage(
+                parent,
+                QStringLiteral("The ") + what + QStringLiteral(" ") + identifier +
+                    QStringLiteral(" could not be read from the database, so it was not printed.") + crlf +
+                    data.LastError() + QStringLiteral(" "),
+                QMessageBox::Critical);
+            return false;
+        }
+        model = Paginate(layout, data.Result(command));
     }
-    const PageModel model = Paginate(layout, data.Result(command));
-    modGlobal::SetDefaultPointer();
     const PrintOutcome outcome = PrintToDefaultPrinter(parent, model, identifier, what);
     if (data.IsOpen(command))
         data.Close(command);
     modGlobal::conShared.reset();
-    modGlobal::SetDefaultPointer();
     return outcome != PrintOutcome::Failed;
 }
 
@@ -99,39 +101,40 @@ PrintOutcome PrintToDefaultPrinter(QWidget *parent, const PageModel &model, cons
     PrintDestination &target = CurrentPrintDestination();
     const QString printer = target.DefaultPrinter();
     if (!printer.isEmpty()) {
-        modGlobal::SetBusyPointer();
-        const bool printed = target.Print(model, printer, identifier);
-        modGlobal::SetDefaultPointer();
+        const bool printed = [&] {
+            const controls::WaitPointer wait;
+            return target.Print(model, printer, identifier);
+        }();
         if (printed)
             return PrintOutcome::Printed;
-        modGlobal::ShowMessage(
-            parent,
-            QStringLiteral("The ") + what + QStringLiteral(" ") + identifier +
-                QStringLiteral(" could not be printed on ") + printer + QStringLiteral(".") + crlf +
-                QStringLiteral("The stored ") + what +
-                QStringLiteral(" is unchanged; print it again once the printer is ready. "),
-            QMessageBox::Critical);
+        messages::ShowMessage(parent,
+                              QStringLiteral("The ") + what + QStringLiteral(" ") + identifier +
+                                  QStringLiteral(" could not be printed on ") + printer +
+                                  QStringLiteral(".") + crlf + QStringLiteral("The stored ") + what +
+                                  QStringLiteral(" is unchanged; print it again once the printer is ready. "),
+                              QMessageBox::Critical);
         return PrintOutcome::Failed;
     }
 
     const QString path = PrintedPdfPath(identifier);
-    modGlobal::SetBusyPointer();
-    const bool saved = QDir().mkpath(QFileInfo(path).absolutePath()) && SavePdf(model, path);
-    modGlobal::SetDefaultPointer();
+    const bool saved = [&] {
+        const controls::WaitPointer wait;
+        return QDir().mkpath(QFileInfo(path).absolutePath()) && SavePdf(model, path);
+    }();
     if (!saved) {
-        modGlobal::ShowMessage(parent,
-                               QStringLiteral("No printer is installed, and the ") + what +
-                                   QStringLiteral(" ") + identifier +
-                                   QStringLiteral(" could not be saved as a PDF file either:") + crlf +
-                                   QDir::toNativeSeparators(path) + QStringLiteral(" "),
-                               QMessageBox::Critical);
+        messages::ShowMessage(parent,
+                              QStringLiteral("No printer is installed, and the ") + what +
+                                  QStringLiteral(" ") + identifier +
+                                  QStringLiteral(" could not be saved as a PDF file either:") + crlf +
+                                  QDir::toNativeSeparators(path) + QStringLiteral(" "),
+                              QMessageBox::Critical);
         return PrintOutcome::Failed;
     }
-    modGlobal::ShowMessage(parent,
-                           QStringLiteral("No printer is installed. The ") + what + QStringLiteral(" ") +
-                               identifier + QStringLiteral(" was saved as a PDF file:") + crlf +
-                               QDir::toNativeSeparators(path) + QStringLiteral(" "),
-                           QMessageBox::Information);
+    messages::ShowMessage(parent,
+                          QStringLiteral("No printer is installed. The ") + what + QStringLiteral(" ") +
+                              identifier + QStringLiteral(" was saved as a PDF file:") + crlf +
+                              QDir::toNativeSeparators(path) + QStringLiteral(" "),
+                          QMessageBox::Information);
     return PrintOutcome::SavedAsPdf;
 }
 
@@ -141,7 +144,7 @@ bool PrintInvoice(QWidget *parent, const QString &invoiceID) {
 
 bool PrintNote(QWidget *parent, const QString &noteID) {
     if (noteID.isEmpty()) {
-        modGlobal::ShowMessage(parent, QStringLiteral("Select a note to print! "), QMessageBox::Warning);
+        messages::ShowMessage(parent, QStringLiteral("Select a note to print! "), QMessageBox::Warning);
         return false;
     }
     return printRecord(parent, Command::cmdNotes, rptNotes(), noteID, QStringLiteral("note"));

@@ -1,6 +1,6 @@
 #include "reports/ReportLayout.h"
 
-#include "startup/modGlobal.h"
+#include "controls/AppInfo.h"
 
 namespace reports {
 
@@ -68,7 +68,7 @@ void AddWritingLines(Section &section, int left, int width, int first, int last,
 }
 
 QString ReportCaption(const QString &suffix) {
-    return QString::fromLatin1(modGlobal::AppTitle) + suffix;
+    return QString::fromLatin1(controls::AppTitle) + suffix;
 }
 
 } // namespace reports

@@ -1,9 +1,10 @@
 #include "reports/Reports.h"
 
+#include "controls/Messages.h"
+#include "controls/WaitPointer.h"
 #include "reports/Paginator.h"
 #include "reports/ReportLayout.h"
 #include "reports/frmReportPreview.h"
-#include "startup/modGlobal.h"
 
 #include <QPointer>
 
@@ -72,19 +73,20 @@ frmReportPreview *ShowReport(ListReport report, QWidget *parent) {
     // Also a preview whose rows were already closed by the other report of the same command.
     UnloadReport(report);
 
-    modGlobal::SetBusyPointer();
-    if (!data.Execute(command)) {
-        modGlobal::SetDefaultPointer();
-        modGlobal::ShowMessage(parent,
-                               QStringLiteral("The report could not read the database:") +
-                                   QStringLiteral("\r\n") + data.LastError() + QStringLiteral(" "),
-                               QMessageBox::Critical);
-        return nullptr;
+    frmReportPreview *window = nullptr;
+    {
+        const controls::WaitPointer wait;
+        if (!data.Execute(command)) {
+            messages::ShowMessage(parent,
+                                  QStringLiteral("The report could not read the database:") +
+                                      QStringLiteral("\r\n") + data.LastError() + QStringLiteral(" "),
+                                  QMessageBox::Critical);
+            return nullptr;
+        }
+        PageModel model = Paginate(layoutOf(report), data.Result(command));
+        window = new frmReportPreview(std::move(model), parent);
+        previewOf(report) = window;
     }
-    PageModel model = Paginate(layoutOf(report), data.Result(command));
-    auto *window = new frmReportPreview(std::move(model), parent);
-    previewOf(report) = window;
-    modGlobal::SetDefaultPointer();
     window->show();
     return window;
 }

@@ -1,5 +1,7 @@
 #include "reports/frmReportPreview.h"
 
+#include "controls/AppInfo.h"
+#include "controls/Messages.h"
 #include "reports/Renderer.h"
 #include "startup/modGlobal.h"
 
@@ -134,7 +136,7 @@ void ReportPageView::paintEvent(QPaintEvent *) {
 
 QString PdfFileName(const QString &caption, const QDate &day) {
     QString name = caption;
-    const QString program = QString::fromLatin1(modGlobal::AppTitle);
+    const QString program = QString::fromLatin1(controls::AppTitle);
     if (name.startsWith(program))
         name.remove(0, program.size());
     // The dash between the program's name and the report's, with the blanks around it.
@@ -320,10 +322,10 @@ bool frmReportPreview::SaveAsPdf(const QString &path) {
     progress.reset();
     m_busy = false;
     if (!saved && !stopped)
-        modGlobal::ShowMessage(this,
-                               QStringLiteral("The report could not be saved as") + QStringLiteral("\r\n") +
-                                   QDir::toNativeSeparators(path) + QStringLiteral(" "),
-                               QMessageBox::Critical);
+        messages::ShowMessage(this,
+                              QStringLiteral("The report could not be saved as") + QStringLiteral("\r\n") +
+                                  QDir::toNativeSeparators(path) + QStringLiteral(" "),
+                              QMessageBox::Critical);
     if (m_closeWhenDone)
         QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
     return saved;
@@ -337,8 +339,8 @@ void frmReportPreview::cmdPrint_Click() {
     if (dialog.exec() != QDialog::Accepted)
         return;
     if (!PrintPages(printer) && printer.printerState() == QPrinter::Error)
-        modGlobal::ShowMessage(this, QStringLiteral("The report could not be printed. "),
-                               QMessageBox::Critical);
+        messages::ShowMessage(this, QStringLiteral("The report could not be printed. "),
+                              QMessageBox::Critical);
 }
 
 void frmReportPreview::cmdSavePdf_Click() {

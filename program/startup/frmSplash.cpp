@@ -1,7 +1,9 @@
 #include "startup/frmSplash.h"
 
+#include "controls/AppInfo.h"
 #include "controls/Builders.h"
 #include "controls/Twips.h"
+#include "controls/WaitPointer.h"
 
 #include "startup/modGlobal.h"
 
@@ -47,7 +49,7 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const 
 
 frmSplash::frmSplash(QWidget *parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("frmSplash"));
-    setWindowTitle(QString::fromLatin1(modGlobal::AppTitle));
+    setWindowTitle(QString::fromLatin1(controls::AppTitle));
     setFixedSize(Twips::ToPixels(SplashWidth), Twips::ToPixels(SplashHeight));
     setAutoFillBackground(true);
     QPalette palette = this->palette();
@@ -96,8 +98,8 @@ void frmSplash::SetWait(std::function<void()> wait) {
 }
 
 void frmSplash::Form_Load() {
-    modGlobal::SetBusyPointer();
-    lblVersion->setText(modGlobal::AppVersion());
+    const controls::WaitPointer wait;
+    lblVersion->setText(controls::AppVersion());
     // A missing or unreadable picture leaves the place empty.
     const QPixmap picture(modGlobal::AppPath(QStringLiteral("images/qd02_.png")));
     if (!picture.isNull())
@@ -107,7 +109,6 @@ void frmSplash::Form_Load() {
         move(screen->availableGeometry().center() - rect().center());
     show();
     RunProgressBar();
-    modGlobal::SetDefaultPointer();
 }
 
 void frmSplash::RunProgressBar() {

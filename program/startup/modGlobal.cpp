@@ -1,5 +1,7 @@
 #include "modGlobal.h"
 
+#include "controls/WaitPointer.h"
+
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
@@ -7,7 +9,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QGridLayout>
 #include <QLineEdit>
 #include <QLocale>
 #include <QLockFile>
@@ -19,7 +20,6 @@
 
 #include <algorithm>
 #include <cfloat>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -82,10 +82,6 @@ bool isInsideEditorWidget(const QWidget *widget) {
 }
 
 } // namespace
-
-QString AppVersion() {
-    return QString::number(AppMajor) + QLatin1Char('.') + QString::number(AppMinor);
-}
 
 QString ApplicationFolder() {
     const QString &folder = applicationFolderOverride();
@@ -177,13 +173,11 @@ bool Pause(short &intSeconds) {
 }
 
 void SetBusyPointer() {
-    if (!QApplication::overrideCursor())
-        QApplication::setOverrideCursor(Qt::WaitCursor);
+    controls::ShowBusyPointer();
 }
 
 void SetDefaultPointer() {
-    while (QApplication::overrideCursor())
-        QApplication::restoreOverrideCursor();
+    controls::ShowNormalPointer();
 }
 
 namespace {
@@ -231,87 +225,8 @@ float ConvertNumber(const QString &text) {
     return readNumber(text, value) ? float(value) : 0.0f;
 }
 
-QString FormatAmount(double value) {
-    return QLocale().toString(value, 'f', 2);
-}
-
-QString NumberText(const QVariant &value) {
-    if (!value.isValid() || value.isNull())
-        return QString();
-    switch (value.typeId()) {
-    case QMetaType::Double:
-    case QMetaType::Float: {
-        // Stored amounts are single precision: show the shortest text that reads back as the
-        // same amount (12.5, not 12.5000000001; 12345678, not 1.234568e+07), so that an
-        // amount shown and saved again stays what it was.
-        char buffer[64];
-        const auto result =
-            std::to_chars(buffer, buffer + sizeof buffer, value.toFloat(), std::chars_format::fixed);
-        QString text = result.ec == std::errc() ? QString::fromLatin1(buffer, result.ptr - buffer)
-                                                : QString::number(value.toDouble(), 'g', 9);
-        return text.replace(QLatin1Char('.'), QLocale().decimalPoint());
-    }
-    default:
-        return value.toString();
-    }
-}
-
-QString DateText(const QVariant &value, bool withTime) {
-    if (!value.isValid() || value.isNull())
-        return QString();
-    QDateTime when;
-    if (value.typeId() == QMetaType::QDateTime) {
-        when = value.toDateTime();
-    } else if (value.typeId() == QMetaType::QDate) {
-        when = QDateTime(value.toDate(), QTime(0, 0));
-    } else {
-        const QString text = value.toString().trimmed();
-        when = QDateTime::fromString(text, Qt::ISODate);
-        if (!when.isValid())
-            when = QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-        if (!when.isValid()) {
-            const QDate date = QDate::fromString(text, Qt::ISODate);
-            if (date.isValid())
-                when = QDateTime(date, QTime(0, 0));
-        }
-        if (!when.isValid())
-            return value.toString();
-    }
-    const QLocale locale;
-    QString text = locale.toString(when.date(), QLocale::ShortFormat);
-    if (withTime && when.time() != QTime(0, 0)) {
-        // The long time form without its time-zone name, worked out once per locale.
-        static QString cachedLocale;
-        static QString timeFormat;
-        if (cachedLocale != locale.name() || timeFormat.isEmpty()) {
-            timeFormat = locale.timeFormat(QLocale::LongFormat);
-            timeFormat.remove(QRegularExpression(QStringLiteral("\\s*\\bt+\\b")));
-            timeFormat = timeFormat.trimmed();
-            cachedLocale = locale.name();
-        }
-        text += QLatin1Char(' ') + locale.toString(when.time(), timeFormat);
-    }
-    return text;
-}
-
 QString FullName(const QString &firstName, const QString &lastName) {
     return firstName + QLatin1Char(' ') + lastName;
-}
-
-QMessageBox::StandardButton ShowMessage(QWidget *parent, const QString &text, QMessageBox::Icon icon,
-                                        QMessageBox::StandardButtons buttons,
-                                        QMessageBox::StandardButton defaultButton, const QString &title) {
-    QMessageBox box(icon, title.isEmpty() ? QString::fromLatin1(AppTitle) : title, text, buttons, parent);
-    if (defaultButton != QMessageBox::NoButton)
-        box.setDefaultButton(defaultButton);
-    // A short message under a long title ("Record Saved Successfully") would make a box too
-    // narrow for its title bar: keep the box at least as wide as the title needs.
-    if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
-        const int titleWidth = box.fontMetrics().horizontalAdvance(box.windowTitle()) + 120;
-        grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
-                      grid->rowCount(), 0, 1, grid->columnCount());
-    }
-    return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
 void SetInstanceLock(std::unique_ptr<QLockFile> lock) {

@@ -1,9 +1,12 @@
 // Values and procedures that every window of the program shares.
 #pragma once
 
+#include "controls/AppInfo.h"
+#include "controls/Format.h"
+#include "controls/Messages.h"
+
 #include <ordwen/ordwen.h>
 
-#include <QMessageBox>
 #include <QString>
 
 #include <functional>
@@ -28,11 +31,12 @@ struct ListRow {
     QString key;
 };
 
-// The program's title and version, as windows and messages show them.
-inline constexpr char AppTitle[] = "Brisola";
-inline constexpr int AppMajor = 2;
-inline constexpr int AppMinor = 0;
-QString AppVersion(); // "2.0"
+// Forwarders, for the main window, to what lives with the controls now: the program's
+// title and version, the amount format and the message door.
+using controls::AppTitle;
+using controls::AppVersion;
+using controls::FormatAmount;
+using messages::ShowMessage;
 
 // The shared values. All start empty.
 extern ordwen::ConnectionPtr conShared;          // the report connection while a report is open
@@ -70,7 +74,8 @@ QString TrimBlanks(const QString &text);
 bool Pause(short &intSeconds);
 
 // The hourglass pointer over the whole program, and back to the default. Never stacked:
-// setting it twice needs one restore.
+// setting it twice needs one restore. Work with a beginning and an end shows it through
+// controls::WaitPointer instead.
 void SetBusyPointer();
 void SetDefaultPointer();
 
@@ -79,26 +84,8 @@ void SetDefaultPointer();
 bool IsNumeric(const QString &text);
 // The number a text reads as by the rule above; 0 for empty or unreadable text.
 float ConvertNumber(const QString &text);
-// A number with digit grouping and exactly two decimals ("##,##0.#0"): 1234.5 -> 1,234.50.
-QString FormatAmount(double value);
-// A stored number as the lists show it: the shortest form that reads back as the same
-// single-precision amount (25, 12.5, 12345678).
-QString NumberText(const QVariant &value);
-
-// A stored date as the program shows it: the user's short date, followed, when withTime is
-// set and the time of day is not midnight, by the time of day (the long form without the
-// time-zone name). Stored dates are ISO text; Null is empty; other text shows as it is.
-QString DateText(const QVariant &value, bool withTime);
-
 // A person's name as the program shows it: first name, a blank, last name.
 QString FullName(const QString &firstName, const QString &lastName);
-
-// A message box with the given text, icon, buttons, default button and title; an empty
-// title shows the program's title. Returns the button pressed.
-QMessageBox::StandardButton ShowMessage(QWidget *parent, const QString &text, QMessageBox::Icon icon,
-                                        QMessageBox::StandardButtons buttons = QMessageBox::Ok,
-                                        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton,
-                                        const QString &title = QString());
 
 // The lock that keeps a second copy of the program from starting; released by CloseAll.
 void SetInstanceLock(std::unique_ptr<QLockFile> lock);

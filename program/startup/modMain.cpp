@@ -1,5 +1,8 @@
 #include "startup/modMain.h"
 
+#include "controls/AppInfo.h"
+#include "controls/Messages.h"
+#include "controls/WaitPointer.h"
 #include "main_window/frmOrdwen.h"
 #include "owner_profile/frmAddOwner.h"
 #include "startup/frmSplash.h"
@@ -65,19 +68,17 @@ bool takeInstanceLock() {
 }
 
 void refuseSecondCopy() {
-    modGlobal::SetDefaultPointer();
-    modGlobal::ShowMessage(nullptr,
-                           QString::fromLatin1(modGlobal::AppTitle) +
-                               QStringLiteral(" is already running on this computer! "),
-                           QMessageBox::Warning);
+    messages::ShowMessage(nullptr,
+                          QString::fromLatin1(controls::AppTitle) +
+                              QStringLiteral(" is already running on this computer! "),
+                          QMessageBox::Warning);
     modGlobal::EndProcess(1);
 }
 
 std::optional<MainError> findDatabase() {
     if (DatabaseExists())
         return std::nullopt;
-    modGlobal::SetDefaultPointer();
-    modGlobal::ShowMessage(
+    messages::ShowMessage(
         nullptr,
         QStringLiteral("Database Not Found.") + crlf + crlf +
             QStringLiteral("The database must reside in the folder where it was originally installed."),
@@ -134,10 +135,11 @@ std::optional<MainError> checkDatabaseReadable() {
 std::optional<MainError> runSplash() {
     auto splash = std::make_unique<frmSplash>();
     splash->Form_Load();
-    modGlobal::SetBusyPointer();
-    splash->close();
-    splash.reset();
-    modGlobal::SetDefaultPointer();
+    {
+        const controls::WaitPointer wait;
+        splash->close();
+        splash.reset();
+    }
     return std::nullopt;
 }
 
@@ -197,18 +199,19 @@ void WriteMainErrorLog(int number, const QString &description) {
 
 bool HandleMainError(int number, const QString &description) {
     if (number == errFileNotFound || number == errPathFileAccess) {
-        modGlobal::SetDefaultPointer();
+        controls::ShowNormalPointer();
         return true;
     }
-    modGlobal::SetBusyPointer();
-    WriteMainErrorLog(number, description);
-    modGlobal::SetDefaultPointer();
+    {
+        const controls::WaitPointer wait;
+        WriteMainErrorLog(number, description);
+    }
     modGlobal::strProcedure = mainProcedure;
-    modGlobal::ShowMessage(nullptr,
-                           QStringLiteral("ERROR #") + QString::number(number) + crlf + crlf + description +
-                               crlf + QStringLiteral("In the: ModMain code module") + crlf +
-                               QStringLiteral("Procedure: ") + modGlobal::strProcedure,
-                           QMessageBox::Critical);
+    messages::ShowMessage(nullptr,
+                          QStringLiteral("ERROR #") + QString::number(number) + crlf + crlf + description +
+                              crlf + QStringLiteral("In the: ModMain code module") + crlf +
+                              QStringLiteral("Procedure: ") + modGlobal::strProcedure,
+                          QMessageBox::Critical);
     return false;
 }
 
@@ -227,7 +230,7 @@ frmOrdwen *MainWindow() {
 }
 
 bool DatabaseExists() {
-    modGlobal::SetBusyPointer();
+    const controls::WaitPointer wait;
     const QString folder = modGlobal::ApplicationFolder();
     if (QDir::currentPath() != folder)
         QDir::setCurrent(folder);
@@ -238,7 +241,6 @@ bool DatabaseExists() {
         exists = S_ISREG(status.st_mode);
     else
         exists = errno != ENOENT && errno != ENOTDIR;
-    modGlobal::SetDefaultPointer();
     return exists;
 }
 
@@ -248,7 +250,7 @@ void LoadOwnerProfile() {
     rsShared = objHouse ? objHouse->LoadOwner() : ordwen::RecordsetPtr();
     if (!rsShared || (rsShared->isBOF() && rsShared->isEOF())) {
         // First use: the window stores the profile and the two names, or ends the program.
-        SetDefaultPointer();
+        controls::ShowNormalPointer();
         frmAddOwner owner;
         owner.Form_Load();
         owner.exec();
@@ -259,22 +261,25 @@ void LoadOwnerProfile() {
     strOwnerName = FullName(rsShared->Text(QStringLiteral("FName")), rsShared->Text(QStringLiteral("LName")));
     strCompany = rsShared->Text(QStringLiteral("Company"));
     CloseSharedRecordset();
-    SetDefaultPointer();
+    controls::ShowNormalPointer();
 }
 
 void Main() {
     using namespace modGlobal;
-    SetBusyPointer();
-    // The program ends through CloseAll only, never because its last visible window closed
-    // (the main window is still hidden while the first-use and splash windows come and go).
-    QApplication::setQuitOnLastWindowClosed(false);
-    SetHelpFile(AppPath(QStringLiteral("help/ordwen.hlp")));
-    // The clipboard is left alone: emptying it at every start would destroy what the user
-    // had copied in another program.
+    {
+        // The hourglass until the database is looked for, which shows its own.
+        const controls::WaitPointer wait;
+        // The program ends through CloseAll only, never because its last visible window closed
+        // (the main window is still hidden while the first-use and splash windows come and go).
+        QApplication::setQuitOnLastWindowClosed(false);
+        SetHelpFile(AppPath(QStringLiteral("help/ordwen.hlp")));
+        // The clipboard is left alone: emptying it at every start would destroy what the user
+        // had copied in another program.
 
-    if (!takeInstanceLock()) {
-        refuseSecondCopy();
-        return;
+        if (!takeInstanceLock()) {
+            refuseSecondCopy();
+            return;
+        }
     }
 
     // No registration step: the library lies beside the program and is found there through

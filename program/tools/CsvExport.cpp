@@ -1,5 +1,7 @@
 #include "tools/CsvExport.h"
 
+#include "controls/Messages.h"
+#include "controls/WaitPointer.h"
 #include "startup/modGlobal.h"
 
 #include <QDir>
@@ -171,32 +173,33 @@ void ExportRecords(QWidget *parent) {
         return;
     const QStringList earlier = existingFiles(folder);
     if (!earlier.isEmpty() &&
-        modGlobal::ShowMessage(parent,
-                               QStringLiteral("The folder ") + QDir::toNativeSeparators(folder) +
-                                   QStringLiteral(" already holds ") + joinedNames(earlier) +
-                                   QStringLiteral(". ") + crlf + crlf + QStringLiteral("Replace them? "),
-                               QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
-                               QStringLiteral("Export to CSV")) != QMessageBox::Yes)
+        messages::ShowMessage(parent,
+                              QStringLiteral("The folder ") + QDir::toNativeSeparators(folder) +
+                                  QStringLiteral(" already holds ") + joinedNames(earlier) +
+                                  QStringLiteral(". ") + crlf + crlf + QStringLiteral("Replace them? "),
+                              QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
+                              QStringLiteral("Export to CSV")) != QMessageBox::Yes)
         return;
 
-    modGlobal::SetBusyPointer();
     std::optional<QString> failure;
-    if (modGlobal::objHouse)
-        failure = ExportToFolder(*modGlobal::objHouse, folder);
-    else
-        failure = QStringLiteral("The records could not be read.");
-    modGlobal::SetDefaultPointer();
+    {
+        const controls::WaitPointer wait;
+        if (modGlobal::objHouse)
+            failure = ExportToFolder(*modGlobal::objHouse, folder);
+        else
+            failure = QStringLiteral("The records could not be read.");
+    }
     if (failure) {
-        modGlobal::ShowMessage(
+        messages::ShowMessage(
             parent, QStringLiteral("The records were NOT exported! ") + crlf + crlf + *failure,
             QMessageBox::Critical, QMessageBox::Ok, QMessageBox::NoButton, QStringLiteral(" ERROR"));
         return;
     }
-    modGlobal::ShowMessage(
-        parent,
-        QStringLiteral("The records were exported to ") + QDir::toNativeSeparators(folder) +
-            QStringLiteral(": ") + joinedNames(ExportFileNames()) + QStringLiteral(". "),
-        QMessageBox::Information, QMessageBox::Ok, QMessageBox::NoButton, QStringLiteral("Export to CSV"));
+    messages::ShowMessage(parent,
+                          QStringLiteral("The records were exported to ") + QDir::toNativeSeparators(folder) +
+                              QStringLiteral(": ") + joinedNames(ExportFileNames()) + QStringLiteral(". "),
+                          QMessageBox::Information, QMessageBox::Ok, QMessageBox::NoButton,
+                          QStringLiteral("Export to CSV"));
 }
 
 void SetFolderChooser(std::function<QString(QWidget *)> chooser) {

@@ -2,8 +2,8 @@
 
 #include "controls/Builders.h"
 #include "controls/ListView.h"
+#include "controls/Messages.h"
 #include "controls/Twips.h"
-#include "startup/modGlobal.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -78,17 +78,17 @@ bool frmFind::cmdFindNext_Click() {
         return false;
     const FindScope scope = m_target ? m_target() : FindScope{};
     if (!scope.list) {
-        modGlobal::ShowMessage(this,
-                               QStringLiteral("This tab has no list to search. ") + QStringLiteral("\r\n") +
-                                   QStringLiteral("Bring a tab with a list to the front first. "),
-                               QMessageBox::Warning);
+        messages::ShowMessage(this,
+                              QStringLiteral("This tab has no list to search. ") + QStringLiteral("\r\n") +
+                                  QStringLiteral("Bring a tab with a list to the front first. "),
+                              QMessageBox::Warning);
         return false;
     }
     const int row = FindNextRow(scope.list, text);
     if (row < 0) {
-        modGlobal::ShowMessage(this,
-                               QStringLiteral("No row of the list holds \"") + text + QStringLiteral("\". "),
-                               QMessageBox::Information);
+        messages::ShowMessage(this,
+                              QStringLiteral("No row of the list holds \"") + text + QStringLiteral("\". "),
+                              QMessageBox::Information);
         return false;
     }
     scope.list->ChooseRow(row);

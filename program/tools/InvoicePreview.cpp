@@ -1,11 +1,11 @@
 #include "tools/InvoicePreview.h"
 
 #include "controls/Messages.h"
+#include "controls/WaitPointer.h"
 #include "reports/DataReport.h"
 #include "reports/Paginator.h"
 #include "reports/ReportLayout.h"
 #include "reports/frmReportPreview.h"
-#include "startup/modGlobal.h"
 
 #include <QPointer>
 
@@ -34,33 +34,33 @@ reports::frmReportPreview *PreviewInvoice(QWidget *parent, const QString &invoic
         earlier.clear();
     }
 
-    modGlobal::SetBusyPointer();
-    if (!data.Execute(Command::cmdInvoice, invoiceID)) {
-        modGlobal::SetDefaultPointer();
-        modGlobal::ShowMessage(parent,
-                               QStringLiteral("The invoice ") + invoiceID +
-                                   QStringLiteral(" could not be read from the database:") +
-                                   QStringLiteral("\r\n") + data.LastError() + QStringLiteral(" "),
-                               QMessageBox::Critical);
-        return nullptr;
-    }
-    const reports::RowsetPtr rows = data.Result(Command::cmdInvoice);
-    // A page without its detail would look like an invoice of nothing.
-    if (!rows || rows->RowCount() == 0) {
+    reports::frmReportPreview *window = nullptr;
+    {
+        const controls::WaitPointer wait;
+        if (!data.Execute(Command::cmdInvoice, invoiceID)) {
+            messages::ShowMessage(parent,
+                                  QStringLiteral("The invoice ") + invoiceID +
+                                      QStringLiteral(" could not be read from the database:") +
+                                      QStringLiteral("\r\n") + data.LastError() + QStringLiteral(" "),
+                                  QMessageBox::Critical);
+            return nullptr;
+        }
+        const reports::RowsetPtr rows = data.Result(Command::cmdInvoice);
+        // A page without its detail would look like an invoice of nothing.
+        if (!rows || rows->RowCount() == 0) {
+            data.Close(Command::cmdInvoice);
+            messages::ShowMessage(
+                parent,
+                QStringLiteral("The invoice ") + invoiceID +
+                    QStringLiteral(" cannot be found in the stored records, so it cannot be previewed. "),
+                QMessageBox::Warning);
+            return nullptr;
+        }
+        reports::PageModel model = reports::Paginate(reports::rptInvoice(), rows);
         data.Close(Command::cmdInvoice);
-        modGlobal::SetDefaultPointer();
-        modGlobal::ShowMessage(
-            parent,
-            QStringLiteral("The invoice ") + invoiceID +
-                QStringLiteral(" cannot be found in the stored records, so it cannot be previewed. "),
-            QMessageBox::Warning);
-        return nullptr;
+        window = new reports::frmReportPreview(std::move(model), parent);
+        openPreview() = window;
     }
-    reports::PageModel model = reports::Paginate(reports::rptInvoice(), rows);
-    data.Close(Command::cmdInvoice);
-    auto *window = new reports::frmReportPreview(std::move(model), parent);
-    openPreview() = window;
-    modGlobal::SetDefaultPointer();
     window->show();
     return window;
 }

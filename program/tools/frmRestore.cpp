@@ -4,6 +4,7 @@
 #include "controls/ListView.h"
 #include "controls/Messages.h"
 #include "controls/Twips.h"
+#include "controls/WaitPointer.h"
 #include "reports/DataReport.h"
 #include "startup/modGlobal.h"
 
@@ -104,7 +105,7 @@ QString frmRestore::CopyCaption(const SafetyCopy &copy) {
 }
 
 void frmRestore::FillList() {
-    modGlobal::SetBusyPointer();
+    const controls::WaitPointer wait;
     lvCopies->clear();
     m_copies = ListSafetyCopies();
     for (const SafetyCopy &copy : std::as_const(m_copies)) {
@@ -119,7 +120,6 @@ void frmRestore::FillList() {
             lvCopies->SetCell(row, 1, QStringLiteral("cannot be read"));
         }
     }
-    modGlobal::SetDefaultPointer();
 }
 
 void frmRestore::cmdRestore_Click() {
@@ -135,22 +135,23 @@ void frmRestore::cmdRestore_Click() {
         return;
     const QString caption = CopyCaption(*chosen);
     const QDateTime moment = now();
-    if (modGlobal::ShowMessage(this,
-                               QStringLiteral("Restore the safety copy of ") + caption +
-                                   QStringLiteral("? ") + crlf + crlf +
-                                   QStringLiteral("The records as they are now are first copied to ") +
-                                   QDir::toNativeSeparators(BeforeRestorePath(moment)) +
-                                   QStringLiteral(", so that this restore can be undone. "),
-                               QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
-                               windowTitle()) != QMessageBox::Yes)
+    if (messages::ShowMessage(this,
+                              QStringLiteral("Restore the safety copy of ") + caption + QStringLiteral("? ") +
+                                  crlf + crlf +
+                                  QStringLiteral("The records as they are now are first copied to ") +
+                                  QDir::toNativeSeparators(BeforeRestorePath(moment)) +
+                                  QStringLiteral(", so that this restore can be undone. "),
+                              QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
+                              windowTitle()) != QMessageBox::Yes)
         return;
 
-    modGlobal::SetBusyPointer();
-    // The reports' connection would keep reading the records as they were.
-    reports::DataReport::Release();
-    modGlobal::CloseSharedRecordset();
-    const RestoreResult result = RestoreSafetyCopy(path, moment);
-    modGlobal::SetDefaultPointer();
+    const RestoreResult result = [&path, &moment] {
+        const controls::WaitPointer wait;
+        // The reports' connection would keep reading the records as they were.
+        reports::DataReport::Release();
+        modGlobal::CloseSharedRecordset();
+        return RestoreSafetyCopy(path, moment);
+    }();
 
     if (!result.restored) {
         QString text = QStringLiteral("The safety copy was NOT restored! ") + crlf + crlf +
@@ -168,16 +169,16 @@ void frmRestore::cmdRestore_Click() {
         m_afterRestore();
     FillList();
     const QLocale locale;
-    modGlobal::ShowMessage(this,
-                           QStringLiteral("The safety copy of ") + caption +
-                               QStringLiteral(" was restored: ") + locale.toString(result.counts.clients) +
-                               QStringLiteral(" clients, ") + locale.toString(result.counts.invoices) +
-                               QStringLiteral(" invoices, ") + locale.toString(result.counts.notes) +
-                               QStringLiteral(" notes and ") + locale.toString(result.counts.addresses) +
-                               QStringLiteral(" address entries. ") + crlf + crlf +
-                               QStringLiteral("The records as they were before are kept in ") +
-                               QDir::toNativeSeparators(result.asidePath) + QStringLiteral(". "),
-                           QMessageBox::Information, QMessageBox::Ok, QMessageBox::NoButton, windowTitle());
+    messages::ShowMessage(this,
+                          QStringLiteral("The safety copy of ") + caption +
+                              QStringLiteral(" was restored: ") + locale.toString(result.counts.clients) +
+                              QStringLiteral(" clients, ") + locale.toString(result.counts.invoices) +
+                              QStringLiteral(" invoices, ") + locale.toString(result.counts.notes) +
+                              QStringLiteral(" notes and ") + locale.toString(result.counts.addresses) +
+                              QStringLiteral(" address entries. ") + crlf + crlf +
+                              QStringLiteral("The records as they were before are kept in ") +
+                              QDir::toNativeSeparators(result.asidePath) + QStringLiteral(". "),
+                          QMessageBox::Information, QMessageBox::Ok, QMessageBox::NoButton, windowTitle());
 }
 
 void frmRestore::cmdClose_Click() {

@@ -4,9 +4,9 @@
 #include "TestAppFolder.h"
 #include "TestMain.h"
 
+#include "controls/Format.h"
 #include "controls/ListView.h"
 #include "controls/ListViewSort.h"
-#include "startup/modGlobal.h"
 
 #include <QCollator>
 #include <QTest>
@@ -54,8 +54,8 @@ QStringList ordinaryOrder(const QStringList &texts, int column, Qt::SortOrder or
         const QString shown = column == 1 ? QString(texts.at(i))
                                                 .replace(QLatin1Char('\r'), QLatin1Char(' '))
                                                 .replace(QLatin1Char('\n'), QLatin1Char(' '))
-                              : column == 2 ? modGlobal::NumberText(double(i) + 0.5)
-                                            : modGlobal::DateText(day, false);
+                              : column == 2 ? controls::NumberText(double(i) + 0.5)
+                                            : controls::DateText(day, false);
         rows.append({QStringLiteral("R%1").arg(i), shown, true});
     }
     for (int i = 0; i < unfilledRows; ++i)
@@ -213,7 +213,7 @@ private slots:
         QCOMPARE(list.Text(last, 1), QStringLiteral("fig leaf"));
         QCOMPARE(list.Value(last, 1), QVariant(QStringLiteral("fig\nleaf")));
         QCOMPARE(list.Value(last, 2), QVariant(3.5));
-        QCOMPARE(list.Text(last, 3), modGlobal::DateText(QStringLiteral("2024-03-01"), false));
+        QCOMPARE(list.Text(last, 3), controls::DateText(QStringLiteral("2024-03-01"), false));
         ListViewSort::ColumnClick(&list, 1); // descending
         ListViewSort::ColumnClick(&list, 1); // ascending
         QCOMPARE(keys(list), (QStringList{QStringLiteral("R2"), QStringLiteral("R3"), QStringLiteral("R1")}));
@@ -240,13 +240,13 @@ private slots:
         QCOMPARE(list.Text(first, 0), QStringLiteral("QD-7"));
         QCOMPARE(list.Text(first, 1), QStringLiteral("Key under  the mat"));
         QCOMPARE(list.Value(first, 1), QVariant(QStringLiteral("Key under\r\nthe mat")));
-        QCOMPARE(list.Text(first, 2), modGlobal::NumberText(1234.5));
+        QCOMPARE(list.Text(first, 2), controls::NumberText(1234.5));
         QCOMPARE(list.Value(first, 2), QVariant(1234.5));
-        QCOMPARE(list.Text(first, 3), modGlobal::DateText(QStringLiteral("2024-03-05"), false));
+        QCOMPARE(list.Text(first, 3), controls::DateText(QStringLiteral("2024-03-05"), false));
         QCOMPARE(list.Value(first, 3), QVariant(QStringLiteral("2024-03-05")));
         // The same date shows the same text; another date its own.
         QCOMPARE(list.Text(second, 3), list.Text(first, 3));
-        QCOMPARE(list.Text(third, 3), modGlobal::DateText(QStringLiteral("2024-04-30"), false));
+        QCOMPARE(list.Text(third, 3), controls::DateText(QStringLiteral("2024-04-30"), false));
         QVERIFY(list.Text(third, 3) != list.Text(first, 3));
         // Null shows empty; empty text stays empty.
         QCOMPARE(list.Text(second, 1), QString());
@@ -272,7 +272,7 @@ private slots:
         list.SetCell(third, 0, QStringLiteral("changed"));
         QCOMPARE(list.Text(third, 0), QStringLiteral("changed"));
         QCOMPARE(list.Key(third), QStringLiteral("QD-9"));
-        QCOMPARE(list.Text(third, 3), modGlobal::DateText(QStringLiteral("2024-04-30"), false));
+        QCOMPARE(list.Text(third, 3), controls::DateText(QStringLiteral("2024-04-30"), false));
     }
 };
 BRISOLA_TEST_MAIN(tst_list_view)

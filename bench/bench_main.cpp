@@ -348,7 +348,7 @@ void registerWrites(SizeRun &run, int repetitions) {
                                                const QDateTime serviceDate(QDate::currentDate(), QTime(0, 0));
                                                Timer timer(state);
                                                for (auto _ : state) {
-                                                   InvoiceRecord record = MakeInvoiceRecord(++n);
+                                                   auto record = MakeInvoiceRecord(++n);
                                                    bool ok = false;
                                                    timer.time([&] {
                                                        ok = house->AddInvoice(record.text, record.amounts,
@@ -365,7 +365,7 @@ void registerWrites(SizeRun &run, int repetitions) {
                                                int n = run.size.invoices + 500000;
                                                Timer timer(state);
                                                for (auto _ : state) {
-                                                   const InvoiceRecord record = MakeInvoiceRecord(++n);
+                                                   const auto record = MakeInvoiceRecord(++n);
                                                    bool ok = false;
                                                    timer.time([&] { ok = baseline::AddInvoice(db, record); });
                                                    run.check(ok, QStringLiteral("sqlite3 AddInvoice failed"));

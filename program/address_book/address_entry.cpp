@@ -16,18 +16,12 @@ namespace {
 
 const QString LineBreaks = QStringLiteral("\r\n\r\n");
 
-struct Required {
-    int index;
-    const char *message;
-};
-
-// The checks in the order they run; the first failure wins.
-constexpr Required RequiredFields[] = {
-    {0, "Enter First Name! "},
-    {1, "Enter Last Name! "},
-    {3, "Enter City Name! "},
-    {4, "Enter State/Province! "},
-};
+AddressRecord ReadContact(const std::array<QLineEdit *, frmAddressBook::FieldCount> &boxes) {
+    AddressRecord contact;
+    for (int i = 0; i < AddressRecord::FieldCount; ++i)
+        contact.fields[std::size_t(i)] = boxes[std::size_t(i)]->text();
+    return contact;
+}
 
 } // namespace
 
@@ -36,12 +30,9 @@ QString frmAddressBook::NewAddressID() {
 }
 
 bool frmAddressBook::ValidateEntry(const std::array<QLineEdit *, FieldCount> &boxes) {
-    for (const Required &r : RequiredFields) {
-        QLineEdit *box = boxes[std::size_t(r.index)];
-        if (box->text().isEmpty())
-            return messages::Refuse(this, QString::fromLatin1(r.message), QMessageBox::Critical, box);
-    }
-    return true;
+    return !messages::ShowRefusal(this, rules::CheckAddress(ReadContact(boxes)), [&boxes](int field) {
+        return field >= 0 && field < FieldCount ? boxes[std::size_t(field)] : nullptr;
+    });
 }
 
 bool frmAddressBook::ValidateNewEntry() {
@@ -50,14 +41,6 @@ bool frmAddressBook::ValidateNewEntry() {
 
 bool frmAddressBook::ValidateEditEntry() {
     return ValidateEntry(txtEdit);
-}
-
-QStringList frmAddressBook::RecordValues(const std::array<QLineEdit *, FieldCount> &boxes) const {
-    QStringList values(RecordSlots);
-    for (int i = 0; i < FieldCount; ++i)
-        values[i] = boxes[std::size_t(i)]->text();
-    values[FullNameSlot] = modGlobal::FullName(values[0], values[1]);
-    return values;
 }
 
 void frmAddressBook::cmdSave_Click() {
@@ -70,8 +53,7 @@ void frmAddressBook::cmdSave_Click() {
         const QString addressID = NewAddressID();
         if (addressID.isEmpty())
             return false;
-        QStringList strText = RecordValues(txtBox);
-        strText[AddressIDSlot] = addressID;
+        QStringList strText = rules::AddressValues(ReadContact(txtBox), addressID);
         return modGlobal::objHouse && modGlobal::objHouse->AddAddress(strText);
     }();
     // A refused save keeps what was typed for another try.
@@ -106,9 +88,8 @@ void frmAddressBook::cmdUpdate_Click() {
         return;
     const bool updated = [this] {
         const controls::WaitPointer wait;
-        QStringList strText = RecordValues(txtEdit);
         // Identifiers never change.
-        strText[AddressIDSlot] = lblID->text();
+        QStringList strText = rules::AddressValues(ReadContact(txtEdit), lblID->text());
         return modGlobal::objHouse && modGlobal::objHouse->UpdateAddress(strText);
     }();
     // A refused update keeps the changes typed, and the contact chosen, for another try.

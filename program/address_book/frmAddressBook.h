@@ -6,6 +6,8 @@
 //   address_entry.cpp    the checks, saving, updating, deleting, clearing
 #pragma once
 
+#include "address_book/AddressRules.h"
+
 #include <QWidget>
 
 #include <array>
@@ -29,11 +31,7 @@ public:
     // The ten contact fields of each panel, by index; the index is also the slot of the
     // record array: first name, last name, address, city, state or province, postal code,
     // home, work and cell phone, e-mail.
-    static constexpr int FieldCount = 10;
-    // Slots of the record array beyond the fields; the array has one empty slot more.
-    static constexpr int FullNameSlot = 10;
-    static constexpr int AddressIDSlot = 11;
-    static constexpr int RecordSlots = 13;
+    static constexpr int FieldCount = AddressRecord::FieldCount;
 
     // ---- Left panel: a new contact ----
     QLabel *lblEntryTitle = nullptr;
@@ -84,8 +82,6 @@ private:
     void BuildUpdatePanel();
     void SetupList();
     bool ValidateEntry(const std::array<QLineEdit *, FieldCount> &boxes);
-    // The 13-slot record array from one panel's fields, with the full name.
-    QStringList RecordValues(const std::array<QLineEdit *, FieldCount> &boxes) const;
     // Lets go of the shared list row when it is one of this window's rows.
     void ForgetSharedRow();
 };

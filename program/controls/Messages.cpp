@@ -33,6 +33,14 @@ bool Refuse(QWidget *parent, const QString &text, QMessageBox::Icon icon, QWidge
     return false;
 }
 
+bool ShowRefusal(QWidget *parent, const rules::Check &check,
+                 const std::function<QWidget *(int field)> &fieldWidget) {
+    if (!check)
+        return false;
+    Refuse(parent, check->message, check->icon, fieldWidget ? fieldWidget(check->field) : nullptr);
+    return true;
+}
+
 void ChooseFirst(QWidget *parent, const QString &text) {
     ShowMessage(parent, text, QMessageBox::Warning);
 }

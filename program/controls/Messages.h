@@ -3,6 +3,8 @@
 // normal pointer, never under the hourglass.
 #pragma once
 
+#include "controls/Refusal.h"
+
 #include <QMessageBox>
 #include <QString>
 
@@ -26,6 +28,12 @@ inline const QString LineBreaks = QStringLiteral("\r\n\r\n");
 // field (none when focus is null). Always false, so a check can `return Refuse(...)`.
 bool Refuse(QWidget *parent, const QString &text, QMessageBox::Icon icon = QMessageBox::Critical,
             QWidget *focus = nullptr);
+
+// A rule's refusal, when it gives one, shown as Refuse shows it; the focus goes to the widget
+// that fieldWidget gives for the refusal's field (none: the focus stays where it is). True
+// when the rule refused.
+bool ShowRefusal(QWidget *parent, const rules::Check &check,
+                 const std::function<QWidget *(int field)> &fieldWidget);
 
 // An action that needs a chosen record when none is chosen.
 void ChooseFirst(QWidget *parent, const QString &text);

@@ -1,5 +1,6 @@
 // The Billing tab (choosing the client, working out the amounts, checking, storing and
 // printing an invoice) and the invoice panel of the Utilities tab.
+#include "InvoiceRules.h"
 #include "client_columns.h"
 #include "frmOrdwen.h"
 
@@ -18,11 +19,39 @@
 
 namespace {
 
-// Boxes of the Billing tab.
-enum BillingBox { Hours = 0, Rate, Contract, OtherText, OtherAmount, PastDue };
 // Worked-out captions among lblClient.
 constexpr int HourlyCaption = 6;
 constexpr int TotalCaption = 7;
+
+// The invoice as the Billing tab shows it.
+InvoiceRecord ReadInvoice(const frmOrdwen &w) {
+    InvoiceRecord invoice;
+    invoice.serviceDate = w.datBox->date();
+    for (int i = 0; i < InvoiceRecord::BoxCount; ++i)
+        invoice.boxes[std::size_t(i)] = w.txtBilling[std::size_t(i)]->text();
+    invoice.clientID = w.lblBillID->text();
+    auto caption = [&w](int index) { return w.lblClient[std::size_t(index)]->text(); };
+    invoice.client = caption(0);
+    for (int i = 0; i < 5; ++i)
+        invoice.billingAddress[std::size_t(i)] = caption(1 + i);
+    invoice.dayOfWeek = caption(8);
+    invoice.schedule = caption(9);
+    invoice.service = caption(10);
+    invoice.feeType = caption(11);
+    invoice.pets = caption(12);
+    invoice.notes = controls::StoredText(w.rtBilling);
+    return invoice;
+}
+
+QWidget *InvoiceFieldWidget(const frmOrdwen &w, int field) {
+    if (field == InvoiceRecord::ServiceDateField)
+        return w.datBox;
+    if (field == InvoiceRecord::TotalsField)
+        return w.cmdTotalAmount;
+    if (field >= 0 && field < InvoiceRecord::BoxCount)
+        return w.txtBilling[std::size_t(field)];
+    return nullptr;
+}
 
 } // namespace
 
@@ -73,94 +102,15 @@ void frmOrdwen::lvBilling_KeyPress(QChar) {
 }
 
 void frmOrdwen::cmdTotalAmount_Click() {
-    auto amount = [this](int box) { return modGlobal::ConvertNumber(txtBilling[std::size_t(box)]->text()); };
-    // Single precision throughout, added in this order, as the invoice stores them.
-    const float hourly = amount(Hours) * amount(Rate);
-    float total = hourly + amount(OtherAmount);
-    total = total + amount(Contract);
-    total = total + amount(PastDue);
-    lblClient[HourlyCaption]->setText(modGlobal::FormatAmount(hourly));
-    lblClient[TotalCaption]->setText(modGlobal::FormatAmount(total));
+    m_totals = rules::WorkOutTotals(ReadInvoice(*this));
+    lblClient[HourlyCaption]->setText(modGlobal::FormatAmount(m_totals.hourly));
+    lblClient[TotalCaption]->setText(modGlobal::FormatAmount(m_totals.total));
 }
-
-namespace {
-
-// The number at the start of a caption: digits with at most one point; reading stops at the
-// first other character, so "1,234.00" reads as 1.
-double LeadingNumber(const QString &caption) {
-    QString digits;
-    bool point = false;
-    for (const QChar c : caption) {
-        if (c.isDigit() && c.unicode() < 128)
-            digits += c;
-        else if (c == QLatin1Char('.') && !point)
-            point = true, digits += c;
-        else
-            break;
-    }
-    return digits.toDouble();
-}
-
-} // namespace
 
 bool frmOrdwen::ValidateInvoice() {
-    if (datBox->date() > QDate::currentDate())
-        return messages::Refuse(this, QStringLiteral("The Service Date is later than the current date! "),
-                                QMessageBox::Warning, datBox);
-    struct NumberCheck {
-        int box;
-        const char *message;
-    };
-    static constexpr NumberCheck numbers[] = {
-        {Hours, "Hours Worked field contains invalid characters! "},
-        {Rate, "Rate Per Hour field contains invalid characters! "},
-        {Contract, "Contract Fee field contains invalid characters! "},
-        {OtherAmount, "Other Services Amt field contains invalid characters! "},
-    };
-    // An empty box passes: its amount is 0.
-    auto notNumeric = [this](int box) {
-        const QString text = txtBilling[std::size_t(box)]->text();
-        return !text.isEmpty() && !modGlobal::IsNumeric(text);
-    };
-    for (const NumberCheck &check : numbers)
-        if (notNumeric(check.box))
-            return messages::Refuse(this, QString::fromLatin1(check.message), QMessageBox::Critical,
-                                    txtBilling[std::size_t(check.box)]);
-    if (!txtBilling[OtherAmount]->text().isEmpty() && txtBilling[OtherText]->text().isEmpty())
-        return messages::Refuse(this, QStringLiteral("Enter brief description of Other Services! "),
-                                QMessageBox::Critical, txtBilling[OtherText]);
-    if (notNumeric(PastDue))
-        return messages::Refuse(this, QStringLiteral("Past Due Amt field contains invalid characters! "),
-                                QMessageBox::Critical, txtBilling[PastDue]);
-    if (LeadingNumber(lblClient[TotalCaption]->text()) == 0)
-        return messages::Refuse(this,
-                                QStringLiteral("Enter values for your services and click the yellow Service "
-                                               "Charge Totals button! "),
-                                QMessageBox::Warning, cmdTotalAmount);
-    return true;
-}
-
-QStringList frmOrdwen::InvoiceValues(const QString &invoiceID) const {
-    QStringList texts(16);
-    texts[0] = invoiceID;
-    texts[1] = lblBillID->text();
-    for (int i = 0; i <= 5; ++i)
-        texts[2 + i] = lblClient[std::size_t(i)]->text(); // name and billing address
-    texts[8] = txtBilling[OtherText]->text();
-    for (int i = 8; i <= 12; ++i)
-        texts[1 + i] = lblClient[std::size_t(i)]->text(); // day, schedule, service, fee type, pets
-    texts[14] = controls::StoredText(rtBilling);
-    return texts;
-}
-
-QList<float> frmOrdwen::InvoiceAmounts() const {
-    auto box = [this](int index) { return modGlobal::ConvertNumber(txtBilling[std::size_t(index)]->text()); };
-    // The worked-out amounts are stored as they are shown, separators and all.
-    auto caption = [this](int index) {
-        return modGlobal::ConvertNumber(lblClient[std::size_t(index)]->text());
-    };
-    return {box(Hours),       box(Rate),    caption(HourlyCaption), box(Contract),
-            box(OtherAmount), box(PastDue), caption(TotalCaption),  0.0f};
+    return !messages::ShowRefusal(this,
+                                  rules::CheckInvoice(ReadInvoice(*this), m_totals, QDate::currentDate()),
+                                  [this](int field) { return InvoiceFieldWidget(*this, field); });
 }
 
 void frmOrdwen::cmdPrintInvoice_Click() {
@@ -172,24 +122,30 @@ void frmOrdwen::cmdPrintInvoice_Click() {
         messages::ChooseFirst(this, QStringLiteral("Select a client to print an invoice for! "));
         return;
     }
-    const QDateTime serviceDate(datBox->date(), QTime(0, 0));
+    const InvoiceRecord invoice = ReadInvoice(*this);
+    const QDateTime serviceDate(invoice.serviceDate, QTime(0, 0));
     // Without a readable number there is no identifier to store: nothing is saved, and what
     // was typed stays for another try.
     const QString invoiceID = NewInvoiceID();
     bool saved = false;
     if (!invoiceID.isEmpty()) {
-        QStringList texts = InvoiceValues(invoiceID);
-        QList<float> amounts = InvoiceAmounts();
+        QStringList texts = rules::InvoiceTexts(invoice, invoiceID);
+        QList<float> amounts = rules::InvoiceAmounts(invoice, m_totals);
         saved = modGlobal::objHouse && modGlobal::objHouse->AddInvoice(texts, amounts, serviceDate);
     }
     modGlobal::SetDefaultPointer();
+    // Only a stored invoice is printed, from its stored row, once the tab is emptied; the
+    // list is filled again after it.
+    if (saved) {
+        cmdClearBilling_Click();
+        PrintInvoiceReport(invoiceID);
+    }
     // A refused save keeps the amounts and notes typed, so nothing is lost.
     messages::RunOutcome(this, saved,
                          {
-                             .clear = [this] { cmdClearBilling_Click(); },
+                             .clear = {},
                              .refill =
-                                 [this, invoiceID] {
-                                     PrintInvoiceReport(invoiceID);
+                                 [this] {
                                      lvInvoices->clear();
                                      LoadInvoiceList();
                                  },
@@ -208,6 +164,7 @@ void frmOrdwen::cmdClearBilling_Click() {
         caption->clear();
     for (QLineEdit *box : txtBilling)
         box->clear();
+    m_totals = {};
     lblBillID->clear();
     lblBillID->hide();
 }

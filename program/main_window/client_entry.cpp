@@ -1,6 +1,6 @@
 // Client upkeep on the "Add Clients" and "Manage Clients" tabs: the checks, saving a new
 // client, updating and deleting the chosen one, emptying the tabs, and Enter moving on.
-#include "client_columns.h"
+#include "ClientRules.h"
 #include "frmOrdwen.h"
 
 #include "controls/Builders.h"
@@ -17,6 +17,8 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTextEdit>
+
+#include <span>
 
 void frmOrdwen::ConnectClientEntry() {
     connect(cmdSaveAdd, &QPushButton::clicked, this, &frmOrdwen::cmdSaveAdd_Click);
@@ -45,89 +47,66 @@ QString frmOrdwen::NewNoteID() {
     return RecordID::Next(&ordwen::_House::GetNewNoteID, QStringLiteral("NewNoteID"), QStringLiteral("QDN-"));
 }
 
-bool frmOrdwen::ValidateClientFields(QComboBox *clientType,
-                                     const std::array<QLineEdit *, ClientFieldCount> &boxes) {
-    if (clientType->currentText().isEmpty())
-        return messages::Refuse(this, QStringLiteral("Select a Client Type "), QMessageBox::Critical,
-                                clientType);
-    struct Required {
-        int index;
-        const char *message;
-    };
-    static constexpr Required required[] = {
-        {0, "Enter a Client name "},
-        {1, "Enter Client's address "},
-        {3, "Enter Client's city "},
-        {4, "Enter Client's state or province "},
-        {5, "Enter Client's postal (Zip) code "},
-        {6, "Enter Client's telephone number "},
-        {7, "Enter Contact name "},
-    };
-    for (const Required &r : required) {
-        QLineEdit *box = boxes[std::size_t(r.index)];
-        if (box->text().isEmpty())
-            return messages::Refuse(this, QString::fromLatin1(r.message), QMessageBox::Critical, box);
-    }
-    return true;
+namespace {
+
+// The controls of one client tab, as its record is read from them.
+struct ClientTab {
+    QComboBox *clientType;
+    const std::array<QLineEdit *, frmOrdwen::ClientFieldCount> &boxes;
+    QTextEdit *notes;
+    std::span<QRadioButton *const> schedule;
+    std::span<QRadioButton *const> service;
+    std::span<QRadioButton *const> feeType;
+    std::span<QRadioButton *const> billing;
+    std::span<QRadioButton *const> pets;
+};
+
+ClientTab AddTab(const frmOrdwen &w) {
+    return {w.cboBoxAdd[0], w.txtAdd, w.rtBoxAdd,   w.optSchedule,
+            w.optService,   w.optFee, w.optBilling, w.optPets};
 }
 
-bool frmOrdwen::ValidateFee(QLineEdit *fee) {
-    if (!fee->text().isEmpty() && !modGlobal::IsNumeric(fee->text()))
-        return messages::Refuse(this, QStringLiteral("Fee Amount contains invalid characters! "),
-                                QMessageBox::Critical, fee);
-    return true;
+ClientTab EditTab(const frmOrdwen &w) {
+    return {w.cboBoxEdit,     w.txtEdit,    w.rtBoxEdit,      w.optScheduleEdit,
+            w.optServiceEdit, w.optFeeEdit, w.optBillingEdit, w.optPetsEdit};
 }
+
+ClientRecord ReadClient(const ClientTab &tab) {
+    ClientRecord client;
+    client.clientType = tab.clientType->currentText();
+    for (int i = 0; i < ClientRecord::BoxCount; ++i)
+        client.boxes[std::size_t(i)] = tab.boxes[std::size_t(i)]->text();
+    client.notes = controls::StoredText(tab.notes);
+    client.schedule = options::ChosenCaption(tab.schedule);
+    client.service = options::ChosenCaption(tab.service);
+    client.feeType = options::ChosenCaption(tab.feeType);
+    client.billing = options::ChosenCaption(tab.billing);
+    client.pets = options::ChosenCaption(tab.pets);
+    return client;
+}
+
+// Shows the refusal, if any; the focus goes into the refused box or the client type. An
+// option group has no one button to take it, so the focus stays where it is.
+bool Refused(frmOrdwen *w, const ClientTab &tab, const rules::Check &check) {
+    return messages::ShowRefusal(w, check, [&tab](int field) -> QWidget * {
+        if (field == ClientRecord::ClientTypeField)
+            return tab.clientType;
+        if (field >= 0 && field < ClientRecord::BoxCount)
+            return tab.boxes[std::size_t(field)];
+        return nullptr;
+    });
+}
+
+} // namespace
 
 bool frmOrdwen::ValidateNewClient() {
-    if (!ValidateClientFields(cboBoxAdd[0], txtAdd))
-        return false;
-    auto refuse = [this](const char *message) {
-        return messages::Refuse(this, QString::fromLatin1(message));
-    };
-    if (!options::AnyOn(optSchedule))
-        return refuse("Select a Service Schedule! ");
-    if (!options::AnyOn(optService))
-        return refuse("Select a Service Type! ");
-    if (!options::AnyOn(optFee))
-        return refuse("Select a Fee Type! ");
-    if (!options::AnyOn(optBilling))
-        return refuse("Select a Billing Schedule! ");
-    if (!ValidateFee(txtAdd[FeeIndex]))
-        return false;
-    if (!options::AnyOn(optPets))
-        return refuse("Select Pets (Yes or No)! ");
-    return true;
+    const ClientTab tab = AddTab(*this);
+    return !Refused(this, tab, rules::CheckNewClient(ReadClient(tab)));
 }
 
 bool frmOrdwen::ValidateEditClient() {
-    return ValidateClientFields(cboBoxEdit, txtEdit) && ValidateFee(txtEdit[FeeIndex]);
-}
-
-QStringList
-frmOrdwen::ClientValues(QComboBox *clientType, const std::array<QLineEdit *, ClientFieldCount> &boxes,
-                        QTextEdit *notes, std::span<QRadioButton *const> schedule,
-                        std::span<QRadioButton *const> service, std::span<QRadioButton *const> feeType,
-                        std::span<QRadioButton *const> billing, std::span<QRadioButton *const> pets) const {
-    using namespace client;
-    QStringList values(SlotCount);
-    values[ClientType] = clientType->currentText();
-    // Name, service address, telephone and contact: boxes 0 to 7.
-    for (int i = 0; i <= Contact - Name; ++i)
-        values[Name + i] = boxes[std::size_t(i)]->text();
-    // The billing address, field by field: an empty billing box (8 to 12) takes the
-    // service address's field.
-    for (int i = 0; i <= BZip - BAdd1; ++i) {
-        const QString typed = boxes[std::size_t(8 + i)]->text();
-        values[BAdd1 + i] = typed.isEmpty() ? values[Add1 + i] : typed;
-    }
-    values[Schedule] = options::ChosenCaption(schedule);
-    values[Service] = options::ChosenCaption(service);
-    values[DayOfWeek] = boxes[13]->text();
-    values[FeeType] = options::ChosenCaption(feeType);
-    values[BSchedule] = options::ChosenCaption(billing);
-    values[Pets] = options::ChosenCaption(pets);
-    values[Notes] = controls::StoredText(notes);
-    return values;
+    const ClientTab tab = EditTab(*this);
+    return !Refused(this, tab, rules::CheckEditClient(ReadClient(tab)));
 }
 
 void frmOrdwen::RefillClientLists() {
@@ -159,10 +138,9 @@ void frmOrdwen::cmdSaveAdd_Click() {
     const QString clientID = NewClientID();
     bool saved = false;
     if (!clientID.isEmpty()) {
-        QStringList values = ClientValues(cboBoxAdd[0], txtAdd, rtBoxAdd, optSchedule, optService, optFee,
-                                          optBilling, optPets);
-        values[client::ClientID] = clientID;
-        const float fee = modGlobal::ConvertNumber(txtAdd[FeeIndex]->text());
+        const ClientRecord client = ReadClient(AddTab(*this));
+        QStringList values = rules::ClientValues(client, clientID);
+        const float fee = rules::ClientFee(client);
         saved = modGlobal::objHouse && modGlobal::objHouse->AddClient(values, fee);
     }
     messages::RunOutcome(this, saved, outcome);
@@ -191,10 +169,9 @@ void frmOrdwen::cmdSaveEdit_Click() {
     if (!ValidateEditClient())
         return;
     modGlobal::SetBusyPointer();
-    QStringList values = ClientValues(cboBoxEdit, txtEdit, rtBoxEdit, optScheduleEdit, optServiceEdit,
-                                      optFeeEdit, optBillingEdit, optPetsEdit);
-    values[client::ClientID] = lblID->text();
-    const float fee = modGlobal::ConvertNumber(txtEdit[FeeIndex]->text());
+    const ClientRecord client = ReadClient(EditTab(*this));
+    QStringList values = rules::ClientValues(client, lblID->text());
+    const float fee = rules::ClientFee(client);
     const bool updated = modGlobal::objHouse && modGlobal::objHouse->UpdateClient(values, fee);
     // On failure the stored client is unchanged: the changes typed stay, with the client
     // still chosen, for another try.

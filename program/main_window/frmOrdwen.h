@@ -10,11 +10,12 @@
 //   tools_menu.cpp     the Tools menu: find, export, invoice preview, restoring a safety copy
 #pragma once
 
+#include "main_window/InvoiceRules.h"
+
 #include <QMainWindow>
 #include <QPointer>
 
 #include <array>
-#include <span>
 
 class ClientForm;
 class ListView;
@@ -236,9 +237,6 @@ private:
     void ConnectClientEntry();
     void ConnectBilling();
     void ConnectNotes();
-    // The invoice's 16 text slots and 8 amount slots, as the Billing tab shows them.
-    QStringList InvoiceValues(const QString &invoiceID) const;
-    QList<float> InvoiceAmounts() const;
     void RefillNotesList();
     void ConnectReportButtons();
     // The list-report procedure the four report buttons share.
@@ -246,18 +244,11 @@ private:
     void SetupLists();
 
     void LoadClients(ListView *list);
-    // The checks both client tabs share: client type, the required boxes and the fee.
-    bool ValidateClientFields(QComboBox *clientType, const std::array<QLineEdit *, ClientFieldCount> &boxes);
-    // The 22 client values from one tab; slot 0 is left for the caller.
-    QStringList ClientValues(QComboBox *clientType, const std::array<QLineEdit *, ClientFieldCount> &boxes,
-                             QTextEdit *notes, std::span<QRadioButton *const> schedule,
-                             std::span<QRadioButton *const> service, std::span<QRadioButton *const> feeType,
-                             std::span<QRadioButton *const> billing,
-                             std::span<QRadioButton *const> pets) const;
-    // The fee check both client tabs share.
-    bool ValidateFee(QLineEdit *fee);
     void RefillClientLists();
     void AdvanceOnEnter(const std::array<QLineEdit *, ClientFieldCount> &boxes, int index, int &KeyAscii);
+
+    // The amounts the totals button worked out, as the invoice is checked and stored with them.
+    InvoiceTotals m_totals;
 
     // The windows the menus open without waiting for them: one of each at a time.
     QPointer<frmAddressBook> m_addressBook;

@@ -36,24 +36,6 @@ const char *const FieldCaptions[OwnerProfileForm::FieldCount] = {
 // Box widths: State/Prov narrow, Postal Code and Telephone medium, the others wide.
 constexpr int BoxWidths[OwnerProfileForm::FieldCount] = {3450, 3450, 3450, 3450, 3450, 600, 1650, 1950, 3450};
 
-struct Rule {
-    int index;
-    int minimumLength; // 1: must not be empty
-    const char *message;
-};
-
-// The checks in the order they run; the first failure wins.
-constexpr Rule ProfileRules[] = {
-    {0, 1, "Last Name is missing! "},
-    {1, 1, "First Name is missing! "},
-    {2, 1, "Business Name is missing! "},
-    {3, 1, "Address is missing! "},
-    {4, 1, "City Name is missing! "},
-    {5, 2, "State/Prov is incomplete! "},
-    {6, 5, "Postal (ZIP) Code is incomplete! "},
-    {7, 7, "Telephone Number is incomplete! "},
-};
-
 void setHighlighted(QLabel *label, bool on) {
     QFont font = label->font();
     font.setBold(on);
@@ -168,39 +150,30 @@ void OwnerProfileForm::txtBox_KeyPress(int index, int &KeyAscii) {
     controls::FocusNextOnEnter(txtBox, index, KeyAscii, cmdSave);
 }
 
-bool OwnerProfileForm::ValidateProfile() {
-    for (const Rule &rule : ProfileRules) {
-        QLineEdit *box = txtBox[rule.index];
-        if (box->text().size() >= rule.minimumLength)
-            continue;
-        messages::ShowMessage(this, QString::fromLatin1(rule.message), QMessageBox::Critical);
-        box->setFocus();
-        return false;
-    }
-    return true;
+ProfileRecord OwnerProfileForm::Profile() const {
+    ProfileRecord profile;
+    for (int i = 0; i < FieldCount; ++i)
+        profile.fields[std::size_t(i)] = txtBox[i]->text();
+    return profile;
 }
 
-bool OwnerProfileForm::PrepareProfile(QStringList &strText, int size) {
+bool OwnerProfileForm::ValidateProfile() {
+    return !messages::ShowRefusal(this, rules::CheckProfile(Profile()), [this](int field) -> QWidget * {
+        return field >= 0 && field < FieldCount ? txtBox[field] : nullptr;
+    });
+}
+
+std::optional<ProfileRecord> OwnerProfileForm::PrepareProfile() {
     modGlobal::TrimTextBoxes(*this);
     if (!ValidateProfile())
-        return false;
-    strText.clear();
-    for (int i = 0; i < FieldCount; ++i)
-        strText << txtBox[i]->text();
-    strText << txtBox[1]->text() + QLatin1Char(' ') + txtBox[0]->text(); // full name
-    while (strText.size() < size)
-        strText << QString();
-    return true;
+        return std::nullopt;
+    return Profile();
 }
 
-QString OwnerProfileForm::OwnerIdentifier() const {
-    return txtBox[0]->text() + QStringLiteral(" - 431");
-}
-
-bool OwnerProfileForm::ReportSave(bool ok) {
+bool OwnerProfileForm::ReportSave(const ProfileRecord &profile, bool ok) {
     // The names as typed, not as the library escaped them in the array.
-    modGlobal::strOwnerName = modGlobal::FullName(txtBox[1]->text(), txtBox[0]->text());
-    modGlobal::strCompany = txtBox[2]->text();
+    modGlobal::strOwnerName = rules::OwnerName(profile);
+    modGlobal::strCompany = profile.fields[ProfileRecord::BusinessName];
     if (ok) {
         messages::ShowMessage(this, QStringLiteral("Profile Information Saved! "), QMessageBox::Warning,
                               QMessageBox::Ok, QMessageBox::NoButton,

@@ -2,8 +2,12 @@
 // text boxes, Save and eXit, the label highlight, Enter moving on, and the eight checks.
 #pragma once
 
+#include "owner_profile/ProfileRules.h"
+
 #include <QDialog>
 #include <QStringList>
+
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -12,7 +16,7 @@ class QPushButton;
 class OwnerProfileForm : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int FieldCount = 9;
+    static constexpr int FieldCount = ProfileRecord::FieldCount;
 
     // The nine fields, top to bottom: Last Name, First Name, Business Name, Address, City,
     // State/Prov, Postal Code, Telephone, Email Address.
@@ -27,17 +31,16 @@ protected:
     OwnerProfileForm(QWidget *parent, const QString &title, const int (&maxLengths)[FieldCount],
                      int clientHeight);
 
+    // The profile as the fields hold it.
+    ProfileRecord Profile() const;
     // The field rules in their fixed order; the first failure shows its message, puts the
     // focus into its field and gives false.
     bool ValidateProfile();
-    // Trims the boxes and checks them; on success fills the profile array (size slots: the
-    // nine fields, the full name, the rest empty) and returns true.
-    bool PrepareProfile(QStringList &strText, int size);
-    // The owner identifier a new profile is stored under: the last name and " - 431".
-    QString OwnerIdentifier() const;
+    // Trims the boxes and checks them; on success gives the profile as typed.
+    std::optional<ProfileRecord> PrepareProfile();
     // After a save attempt: the program-wide owner name and business name as typed, then the
     // success or failure message. True when the profile was stored.
-    bool ReportSave(bool ok);
+    bool ReportSave(const ProfileRecord &profile, bool ok);
 
     virtual void cmdSave_Click() = 0;
     virtual void cmdExit_Click() = 0;

@@ -16,7 +16,6 @@ namespace {
 // Business Name and Telephone take any length here.
 constexpr int AddMaxLengths[OwnerProfileForm::FieldCount] = {35, 35, 0, 35, 35, 3, 10, 0, 45};
 constexpr int AddClientHeight = 4860;
-constexpr int ProfileSlots = 12;
 
 } // namespace
 
@@ -50,15 +49,15 @@ void frmAddOwner::Form_Load() {
 }
 
 void frmAddOwner::cmdSave_Click() {
-    QStringList strText;
-    if (!PrepareProfile(strText, ProfileSlots))
+    const std::optional<ProfileRecord> profile = PrepareProfile();
+    if (!profile)
         return;
-    strText[10] = OwnerIdentifier();
+    QStringList strText = rules::NewProfileValues(*profile);
     const bool ok = [&strText] {
         const controls::WaitPointer wait;
         return modGlobal::objHouse && modGlobal::objHouse->AddOwner(strText);
     }();
-    if (ReportSave(ok)) {
+    if (ReportSave(*profile, ok)) {
         // Hidden, not unloaded: start-up goes on from where it showed the window.
         m_saved = true;
         accept();

@@ -12,8 +12,6 @@ namespace {
 
 constexpr int EditMaxLengths[OwnerProfileForm::FieldCount] = {35, 35, 35, 35, 35, 3, 10, 25, 45};
 constexpr int EditClientHeight = 4470;
-constexpr int ProfileSlots = 11;
-constexpr int NewProfileSlots = 12; // the array of a new profile, as the first-use window stores it
 
 // The columns of the stored profile, in field order.
 const char *const ProfileColumns[OwnerProfileForm::FieldCount] = {
@@ -59,17 +57,20 @@ void frmEditOwner::LoadProfile() {
 }
 
 void frmEditOwner::cmdSave_Click() {
-    QStringList strText;
-    if (!PrepareProfile(strText, m_profileStored ? ProfileSlots : NewProfileSlots))
+    const std::optional<ProfileRecord> profile = PrepareProfile();
+    if (!profile)
         return;
-    const bool ok = [this, &strText] {
+    const bool ok = [this, &profile] {
         const controls::WaitPointer wait;
-        if (m_profileStored)
+        if (m_profileStored) {
+            QStringList strText = rules::ChangedProfileValues(*profile);
             return modGlobal::objHouse && modGlobal::objHouse->UpdateOwner(strText);
-        strText[10] = OwnerIdentifier();
+        }
+        // Stored as a new profile, as the first-use window stores it.
+        QStringList strText = rules::NewProfileValues(*profile);
         return modGlobal::objHouse && modGlobal::objHouse->AddOwner(strText);
     }();
-    if (ReportSave(ok))
+    if (ReportSave(*profile, ok))
         accept();
 }
 

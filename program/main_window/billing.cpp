@@ -5,6 +5,7 @@
 #include "frmOrdwen.h"
 
 #include "controls/Builders.h"
+#include "controls/EnterMovesOn.h"
 #include "controls/ListView.h"
 #include "controls/Messages.h"
 #include "startup/modGlobal.h"
@@ -61,8 +62,6 @@ void frmOrdwen::ConnectBilling() {
     connect(cmdTotalAmount, &QPushButton::clicked, this, &frmOrdwen::cmdTotalAmount_Click);
     connect(cmdPrintInvoice, &QPushButton::clicked, this, &frmOrdwen::cmdPrintInvoice_Click);
     connect(cmdClearBilling, &QPushButton::clicked, this, &frmOrdwen::cmdClearBilling_Click);
-    for (QLineEdit *box : txtBilling)
-        box->installEventFilter(this);
 
     connect(lvInvoices, &ListView::Click, this, &frmOrdwen::lvInvoices_Click);
     connect(lvInvoices, &ListView::KeyPress, this, &frmOrdwen::lvInvoices_KeyPress);
@@ -170,13 +169,7 @@ void frmOrdwen::cmdClearBilling_Click() {
 }
 
 void frmOrdwen::txtBilling_KeyPress(int index, int &KeyAscii) {
-    if (KeyAscii != 13 || index < 0 || index >= int(txtBilling.size()))
-        return;
-    KeyAscii = 0;
-    if (index + 1 < int(txtBilling.size()))
-        txtBilling[std::size_t(index + 1)]->setFocus();
-    else
-        rtBilling->setFocus();
+    controls::FocusNextOnEnter(txtBilling, index, KeyAscii, rtBilling);
 }
 
 void frmOrdwen::lvInvoices_Click() {

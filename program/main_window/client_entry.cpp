@@ -1,9 +1,11 @@
 // Client upkeep on the "Add Clients" and "Manage Clients" tabs: the checks, saving a new
 // client, updating and deleting the chosen one, emptying the tabs, and Enter moving on.
+#include "ClientForm.h"
 #include "ClientRules.h"
 #include "frmOrdwen.h"
 
 #include "controls/Builders.h"
+#include "controls/EnterMovesOn.h"
 #include "controls/ListView.h"
 #include "controls/Messages.h"
 #include "controls/OptionGroup.h"
@@ -26,11 +28,10 @@ void frmOrdwen::ConnectClientEntry() {
     connect(cmdSaveEdit, &QPushButton::clicked, this, &frmOrdwen::cmdSaveEdit_Click);
     connect(cmdClearEdit, &QPushButton::clicked, this, &frmOrdwen::cmdClearEdit_Click);
     connect(cmdDelete, &QPushButton::clicked, this, &frmOrdwen::cmdDelete_Click);
-    for (int i = 0; i < ClientFieldCount; ++i) {
-        for (QLineEdit *box : {txtAdd[std::size_t(i)], txtEdit[std::size_t(i)]}) {
-            box->installEventFilter(this);
-        }
-    }
+    auto *enter = new controls::EnterMovesOn(this);
+    enter->Handle(txtAdd, [this](int index, int &KeyAscii) { txtAdd_KeyPress(index, KeyAscii); });
+    enter->Handle(txtEdit, [this](int index, int &KeyAscii) { txtEdit_KeyPress(index, KeyAscii); });
+    enter->Handle(txtBilling, [this](int index, int &KeyAscii) { txtBilling_KeyPress(index, KeyAscii); });
 }
 
 QString frmOrdwen::NewClientID() {
@@ -49,64 +50,19 @@ QString frmOrdwen::NewNoteID() {
 
 namespace {
 
-// The controls of one client tab, as its record is read from them.
-struct ClientTab {
-    QComboBox *clientType;
-    const std::array<QLineEdit *, frmOrdwen::ClientFieldCount> &boxes;
-    QTextEdit *notes;
-    std::span<QRadioButton *const> schedule;
-    std::span<QRadioButton *const> service;
-    std::span<QRadioButton *const> feeType;
-    std::span<QRadioButton *const> billing;
-    std::span<QRadioButton *const> pets;
-};
-
-ClientTab AddTab(const frmOrdwen &w) {
-    return {w.cboBoxAdd[0], w.txtAdd, w.rtBoxAdd,   w.optSchedule,
-            w.optService,   w.optFee, w.optBilling, w.optPets};
-}
-
-ClientTab EditTab(const frmOrdwen &w) {
-    return {w.cboBoxEdit,     w.txtEdit,    w.rtBoxEdit,      w.optScheduleEdit,
-            w.optServiceEdit, w.optFeeEdit, w.optBillingEdit, w.optPetsEdit};
-}
-
-ClientRecord ReadClient(const ClientTab &tab) {
-    ClientRecord client;
-    client.clientType = tab.clientType->currentText();
-    for (int i = 0; i < ClientRecord::BoxCount; ++i)
-        client.boxes[std::size_t(i)] = tab.boxes[std::size_t(i)]->text();
-    client.notes = controls::StoredText(tab.notes);
-    client.schedule = options::ChosenCaption(tab.schedule);
-    client.service = options::ChosenCaption(tab.service);
-    client.feeType = options::ChosenCaption(tab.feeType);
-    client.billing = options::ChosenCaption(tab.billing);
-    client.pets = options::ChosenCaption(tab.pets);
-    return client;
-}
-
-// Shows the refusal, if any; the focus goes into the refused box or the client type. An
-// option group has no one button to take it, so the focus stays where it is.
-bool Refused(frmOrdwen *w, const ClientTab &tab, const rules::Check &check) {
-    return messages::ShowRefusal(w, check, [&tab](int field) -> QWidget * {
-        if (field == ClientRecord::ClientTypeField)
-            return tab.clientType;
-        if (field >= 0 && field < ClientRecord::BoxCount)
-            return tab.boxes[std::size_t(field)];
-        return nullptr;
-    });
+// Shows the refusal, if any; the focus goes into the refused box or the client type.
+bool Refused(frmOrdwen *w, const ClientForm &form, const rules::Check &check) {
+    return messages::ShowRefusal(w, check, [&form](int field) { return form.field(field); });
 }
 
 } // namespace
 
 bool frmOrdwen::ValidateNewClient() {
-    const ClientTab tab = AddTab(*this);
-    return !Refused(this, tab, rules::CheckNewClient(ReadClient(tab)));
+    return !Refused(this, *m_addForm, rules::CheckNewClient(m_addForm->values()));
 }
 
 bool frmOrdwen::ValidateEditClient() {
-    const ClientTab tab = EditTab(*this);
-    return !Refused(this, tab, rules::CheckEditClient(ReadClient(tab)));
+    return !Refused(this, *m_editForm, rules::CheckEditClient(m_editForm->values()));
 }
 
 void frmOrdwen::RefillClientLists() {
@@ -138,7 +94,7 @@ void frmOrdwen::cmdSaveAdd_Click() {
     const QString clientID = NewClientID();
     bool saved = false;
     if (!clientID.isEmpty()) {
-        const ClientRecord client = ReadClient(AddTab(*this));
+        const ClientRecord client = m_addForm->values();
         QStringList values = rules::ClientValues(client, clientID);
         const float fee = rules::ClientFee(client);
         saved = modGlobal::objHouse && modGlobal::objHouse->AddClient(values, fee);
@@ -169,7 +125,7 @@ void frmOrdwen::cmdSaveEdit_Click() {
     if (!ValidateEditClient())
         return;
     modGlobal::SetBusyPointer();
-    const ClientRecord client = ReadClient(EditTab(*this));
+    const ClientRecord client = m_editForm->values();
     QStringList values = rules::ClientValues(client, lblID->text());
     const float fee = rules::ClientFee(client);
     const bool updated = modGlobal::objHouse && modGlobal::objHouse->UpdateClient(values, fee);
@@ -230,20 +186,12 @@ void frmOrdwen::cmdDelete_Click() {
                          });
 }
 
-void frmOrdwen::AdvanceOnEnter(const std::array<QLineEdit *, ClientFieldCount> &boxes, int index,
-                               int &KeyAscii) {
+void frmOrdwen::txtAdd_KeyPress(int index, int &KeyAscii) {
     // Enter moves on from the name to the billing postal code; in the day and the fee
     // boxes it is left to the box.
-    if (KeyAscii == 13 && index >= 0 && index <= 12) {
-        KeyAscii = 0;
-        boxes[std::size_t(index + 1)]->setFocus();
-    }
-}
-
-void frmOrdwen::txtAdd_KeyPress(int index, int &KeyAscii) {
-    AdvanceOnEnter(txtAdd, index, KeyAscii);
+    controls::FocusNextOnEnter(std::span(txtAdd).first(ClientRecord::DayBox + 1), index, KeyAscii, nullptr);
 }
 
 void frmOrdwen::txtEdit_KeyPress(int index, int &KeyAscii) {
-    AdvanceOnEnter(txtEdit, index, KeyAscii);
+    controls::FocusNextOnEnter(std::span(txtEdit).first(ClientRecord::DayBox + 1), index, KeyAscii, nullptr);
 }

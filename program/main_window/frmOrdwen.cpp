@@ -186,29 +186,3 @@ void frmOrdwen::closeEvent(QCloseEvent *event) {
     event->accept();
     modGlobal::CloseAll();
 }
-
-bool frmOrdwen::eventFilter(QObject *watched, QEvent *event) {
-    if (event->type() == QEvent::KeyPress) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            for (int i = 0; i < int(txtBilling.size()); ++i) {
-                if (watched != txtBilling[std::size_t(i)])
-                    continue;
-                int keyAscii = 13;
-                txtBilling_KeyPress(i, keyAscii);
-                return keyAscii == 0;
-            }
-            for (int i = 0; i < ClientFieldCount; ++i) {
-                int keyAscii = 13;
-                if (watched == txtAdd[std::size_t(i)])
-                    txtAdd_KeyPress(i, keyAscii);
-                else if (watched == txtEdit[std::size_t(i)])
-                    txtEdit_KeyPress(i, keyAscii);
-                else
-                    continue;
-                return keyAscii == 0;
-            }
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
-}

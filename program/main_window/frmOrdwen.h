@@ -218,7 +218,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void BuildMenus();
@@ -245,7 +244,6 @@ private:
 
     void LoadClients(ListView *list);
     void RefillClientLists();
-    void AdvanceOnEnter(const std::array<QLineEdit *, ClientFieldCount> &boxes, int index, int &KeyAscii);
 
     // The amounts the totals button worked out, as the invoice is checked and stored with them.
     InvoiceTotals m_totals;

@@ -103,15 +103,7 @@ void frmOrdwen::cmdSaveAdd_Click() {
 }
 
 void frmOrdwen::cmdClearAdd_Click() {
-    cboBoxAdd[0]->setCurrentIndex(-1);
-    for (QLineEdit *box : txtAdd)
-        box->clear();
-    options::SwitchAllOff(optSchedule);
-    options::SwitchAllOff(optService);
-    options::SwitchAllOff(optFee);
-    options::SwitchAllOff(optBilling);
-    options::SwitchAllOff(optPets);
-    rtBoxAdd->clear();
+    m_addForm->clear();
     cboBoxAdd[0]->setFocus();
     modGlobal::SetDefaultPointer();
 }
@@ -147,15 +139,7 @@ void frmOrdwen::cmdSaveEdit_Click() {
 }
 
 void frmOrdwen::cmdClearEdit_Click() {
-    cboBoxEdit->setCurrentIndex(-1);
-    for (QLineEdit *box : txtEdit)
-        controls::ClearStoredText(box);
-    options::SwitchAllOff(optScheduleEdit);
-    options::SwitchAllOff(optServiceEdit);
-    options::SwitchAllOff(optFeeEdit);
-    options::SwitchAllOff(optBillingEdit);
-    options::SwitchAllOff(optPetsEdit);
-    controls::ClearStoredText(rtBoxEdit);
+    m_editForm->clear();
     lblID->clear();
     lblID->hide();
     // No client is chosen now, and the list says so too.

@@ -1,4 +1,4 @@
--- The Brisola database: six tables. ID is a counter that the database assigns and never reuses.
+-- The Brisola database: seven tables. ID is a counter that the database assigns and never reuses.
 -- Dates are stored as ISO 8601 text (yyyy-MM-dd HH:mm:ss, or yyyy-MM-dd for a service date).
 BEGIN;
 
@@ -102,5 +102,24 @@ CREATE TABLE tblOwner (
 CREATE TABLE tblBilling (
   ID INTEGER PRIMARY KEY AUTOINCREMENT
 );
+
+-- Payments received against invoices. Amount is what was paid; Method is one of Cash, Check,
+-- Card, Transfer, Other; PaidDate is a date (yyyy-MM-dd).
+CREATE TABLE tblPayments (
+  PaymentID TEXT,
+  InvoiceID TEXT,
+  ClientID  TEXT,
+  PaidDate  TEXT,
+  Amount    REAL,
+  Method    TEXT,
+  Notes     TEXT,
+  AddDate   TEXT,
+  ID        INTEGER PRIMARY KEY AUTOINCREMENT
+);
+CREATE INDEX idxPaymentsInvoice ON tblPayments (InvoiceID);
+CREATE INDEX idxPaymentsClient ON tblPayments (ClientID);
+
+-- 1: the database holds tblPayments. A database of an earlier build (0) gets it at start-up.
+PRAGMA user_version = 1;
 
 COMMIT;

@@ -71,7 +71,7 @@ void tst_CreateDatabase::createsMissingDatabase() {
     QVERIFY2(run.exitCode == 0, qPrintable(run.output));
     QVERIFY(QFileInfo(database).isFile());
     QCOMPARE(tablesOf(database),
-             QStringList({"tblAddress", "tblBilling", "tblClients", "tblInvoices", "tblNotes", "tblOwner"}));
+             QStringList({"tblAddress", "tblBilling", "tblClients", "tblInvoices", "tblNotes", "tblOwner", "tblPayments"}));
     QVERIFY(!QFile::exists(database + QStringLiteral(".partial")));
 }
 

@@ -11,6 +11,7 @@
 #include "Fixtures.h"
 #include "SqliteBaseline.h"
 
+#include "MainWindowParts.h"
 #include "controls/ListView.h"
 #include "main_window/frmOrdwen.h"
 #include "startup/modGlobal.h"
@@ -317,7 +318,7 @@ void registerWrites(SizeRun &run, int repetitions) {
                                                int n = run.size.clients;
                                                Timer timer(state);
                                                for (auto _ : state) {
-                                                   ClientRecord record = MakeClientRecord(++n);
+                                                   bench::ClientRecord record = MakeClientRecord(++n);
                                                    bool ok = false;
                                                    timer.time([&] {
                                                        ok = house->AddClient(record.text, record.fee);
@@ -333,7 +334,7 @@ void registerWrites(SizeRun &run, int repetitions) {
                                                int n = run.size.clients + 100000;
                                                Timer timer(state);
                                                for (auto _ : state) {
-                                                   const ClientRecord record = MakeClientRecord(++n);
+                                                   const bench::ClientRecord record = MakeClientRecord(++n);
                                                    bool ok = false;
                                                    timer.time([&] { ok = baseline::AddClient(db, record); });
                                                    run.check(ok, QStringLiteral("sqlite3 AddClient failed"));
@@ -374,7 +375,7 @@ void registerWrites(SizeRun &run, int repetitions) {
               writes, 4);
 }
 
-void checkListsFilled(SizeRun &run, const frmOrdwen &w) {
+void checkListsFilled(SizeRun &run, const MainWindowParts &w) {
     run.check(w.lvClients->topLevelItemCount() == run.size.clients, QStringLiteral("lvClients not filled"));
     run.check(w.lvBilling->topLevelItemCount() == run.size.clients, QStringLiteral("lvBilling not filled"));
     run.check(w.lvInvoices->topLevelItemCount() == run.size.invoices,
@@ -394,7 +395,7 @@ void registerWindowLoad(SizeRun &run, int repetitions) {
                                                        w = std::make_unique<frmOrdwen>();
                                                        w->Form_Load();
                                                    });
-                                                   checkListsFilled(run, *w);
+                                                   checkListsFilled(run, MainWindowParts(*w));
                                                    w.reset();
                                                    modGlobal::objHouse.reset();
                                                    settle();
@@ -405,23 +406,24 @@ void registerWindowLoad(SizeRun &run, int repetitions) {
 
 // The user's waits on the shown window: refills after a change and header clicks.
 void registerListWork(SizeRun &run, int repetitions) {
-    auto window = [&run](int tab) -> frmOrdwen & {
+    auto window = [&run](int tab) {
         useFolder(run.folder);
         if (!run.window) {
             run.window = std::make_unique<frmOrdwen>();
             run.window->Form_Load();
             run.window->show();
-            checkListsFilled(run, *run.window);
+            checkListsFilled(run, MainWindowParts(*run.window));
         }
         // The load benchmark, run in between, releases the shared House with its window.
         modGlobal::NewHouse();
-        run.window->tabMain->setCurrentIndex(tab);
+        MainWindowParts parts(*run.window);
+        parts.tabMain->setCurrentIndex(tab);
         settle();
-        return *run.window;
+        return parts;
     };
     configure(benchmark::RegisterBenchmark(key("RefillClientLists", run.clients).c_str(),
                                            [&run, window](benchmark::State &state) {
-                                               frmOrdwen &w = window(1);
+                                               const MainWindowParts w = window(1);
                                                Timer timer(state);
                                                for (auto _ : state) {
                                                    // What a save of a client does to the lists.
@@ -437,7 +439,7 @@ void registerListWork(SizeRun &run, int repetitions) {
               repetitions);
     configure(benchmark::RegisterBenchmark(key("RefillInvoiceList", run.clients).c_str(),
                                            [&run, window](benchmark::State &state) {
-                                               frmOrdwen &w = window(3);
+                                               const MainWindowParts w = window(3);
                                                Timer timer(state);
                                                for (auto _ : state) {
                                                    timer.time([&] {
@@ -453,7 +455,7 @@ void registerListWork(SizeRun &run, int repetitions) {
     // order.
     configure(benchmark::RegisterBenchmark(key("SortClients", run.clients).c_str(),
                                            [&run, window](benchmark::State &state) {
-                                               frmOrdwen &w = window(1);
+                                               const MainWindowParts w = window(1);
                                                int click = 0;
                                                Timer timer(state);
                                                for (auto _ : state) {
@@ -468,7 +470,7 @@ void registerListWork(SizeRun &run, int repetitions) {
               repetitions);
     configure(benchmark::RegisterBenchmark(key("SortInvoices", run.clients).c_str(),
                                            [&run, window](benchmark::State &state) {
-                                               frmOrdwen &w = window(3);
+                                               const MainWindowParts w = window(3);
                                                int click = 0;
                                                Timer timer(state);
                                                for (auto _ : state) {
@@ -522,27 +524,28 @@ void registerUserWaits(SizeRun &run, int repetitions) {
         auto w = std::make_unique<frmOrdwen>();
         w->Form_Load();
         w->show();
-        w->tabMain->setCurrentIndex(tab);
+        MainWindowParts(*w).tabMain->setCurrentIndex(tab);
         settle();
         return w;
     };
     configure(benchmark::RegisterBenchmark(
                   key("SaveClientToQuestion", run.clients).c_str(),
                   [&run, window](benchmark::State &state) {
-                      const std::unique_ptr<frmOrdwen> w = window(0);
+                      const std::unique_ptr<frmOrdwen> owner = window(0);
+                      const MainWindowParts w(*owner);
                       int n = 0;
                       for (auto _ : state) {
-                          w->cboBoxAdd[0]->setCurrentText(QStringLiteral("Home"));
+                          w.cboBoxAdd[0]->setCurrentText(QStringLiteral("Home"));
                           const char *texts[] = {"Ann Lee", "12 Elm St", "",         "Ottawa",
                                                  "ON",      "K1A 0B1",   "555-0199", "Ann"};
                           for (int i = 0; i < 8; ++i)
-                              w->txtAdd[std::size_t(i)]->setText(QString::fromLatin1(texts[i]));
-                          w->txtAdd[0]->setText(QStringLiteral("Ann Lee %1").arg(++n));
-                          for (QRadioButton *option : {w->optSchedule[1], w->optService[0], w->optFee[1],
-                                                       w->optBilling[1], w->optPets[0]})
+                              w.txtAdd[std::size_t(i)]->setText(QString::fromLatin1(texts[i]));
+                          w.txtAdd[0]->setText(QStringLiteral("Ann Lee %1").arg(++n));
+                          for (QRadioButton *option : {w.optSchedule[1], w.optService[0], w.optFee[1],
+                                                       w.optBilling[1], w.optPets[0]})
                               option->setChecked(true);
-                          w->txtAdd[14]->setText(QStringLiteral("12.50"));
-                          const std::optional<double> ms = timeToQuestion([&] { w->cmdSaveAdd_Click(); });
+                          w.txtAdd[14]->setText(QStringLiteral("12.50"));
+                          const std::optional<double> ms = timeToQuestion([&] { w.cmdSaveAdd_Click(); });
                           run.check(ms.has_value(), QStringLiteral("no question after saving a client"));
                           state.SetIterationTime(ms.value_or(0) / 1000);
                       }
@@ -552,16 +555,16 @@ void registerUserWaits(SizeRun &run, int repetitions) {
     configure(benchmark::RegisterBenchmark(
                   key("PrintInvoiceToQuestion", run.clients).c_str(),
                   [&run, window](benchmark::State &state) {
-                      const std::unique_ptr<frmOrdwen> w = window(2);
+                      const std::unique_ptr<frmOrdwen> owner = window(2);
+                      const MainWindowParts w(*owner);
                       for (auto _ : state) {
-                          w->lvBilling->ChooseRow(0);
-                          w->lvBilling_Click();
+                          w.lvBilling->ChooseRow(0);
+                          w.lvBilling_Click();
                           const char *amounts[] = {"2.5", "20", "100", "Windows", "12.25", "7.75"};
                           for (int i = 0; i < 6; ++i)
-                              w->txtBilling[std::size_t(i)]->setText(QString::fromLatin1(amounts[i]));
-                          w->cmdTotalAmount_Click();
-                          const std::optional<double> ms =
-                              timeToQuestion([&] { w->cmdPrintInvoice_Click(); });
+                              w.txtBilling[std::size_t(i)]->setText(QString::fromLatin1(amounts[i]));
+                          w.cmdTotalAmount_Click();
+                          const std::optional<double> ms = timeToQuestion([&] { w.cmdPrintInvoice_Click(); });
                           run.check(ms.has_value(), QStringLiteral("no question after printing an invoice"));
                           state.SetIterationTime(ms.value_or(0) / 1000);
                       }
@@ -578,15 +581,15 @@ void registerLargeNote(const QString &folder, int megabytes, int repetitions, QS
     const std::string name = "LargeNote" + std::to_string(megabytes);
     struct Step {
         const char *metric;
-        std::function<std::optional<double>(frmOrdwen &)> run;
+        std::function<std::optional<double>(const MainWindowParts &)> run;
     };
-    auto chooseNote = [](frmOrdwen &w) {
+    auto chooseNote = [](const MainWindowParts &w) {
         w.lvNotes->ChooseRow(w.lvNotes->RowOf(QStringLiteral("QDN-1")));
         w.lvNotes_Click();
     };
     const Step steps[] = {
         {":choose",
-         [chooseNote](frmOrdwen &w) -> std::optional<double> {
+         [chooseNote](const MainWindowParts &w) -> std::optional<double> {
              QElapsedTimer timer;
              timer.start();
              chooseNote(w);
@@ -594,12 +597,12 @@ void registerLargeNote(const QString &folder, int megabytes, int repetitions, QS
              return double(timer.nsecsElapsed()) / 1e6;
          }},
         {":save",
-         [chooseNote](frmOrdwen &w) {
+         [chooseNote](const MainWindowParts &w) {
              chooseNote(w);
              return timeToQuestion([&] { w.cmdSaveNotes_Click(); });
          }},
         {":print",
-         [chooseNote](frmOrdwen &w) {
+         [chooseNote](const MainWindowParts &w) {
              chooseNote(w);
              return timeToQuestion([&] { w.cmdPrintNote_Click(); }, QMessageBox::Information);
          }},
@@ -614,7 +617,7 @@ void registerLargeNote(const QString &folder, int megabytes, int repetitions, QS
                                                        w = std::make_unique<frmOrdwen>();
                                                        w->Form_Load();
                                                        w->show();
-                                                       w->tabMain->setCurrentIndex(4);
+                                                       MainWindowParts(*w).tabMain->setCurrentIndex(4);
                                                        settle();
                                                    });
                                                    w.reset();
@@ -626,7 +629,8 @@ void registerLargeNote(const QString &folder, int megabytes, int repetitions, QS
         configure(benchmark::RegisterBenchmark((name + step.metric).c_str(),
                                                [folder, step, &failures](benchmark::State &state) {
                                                    useFolder(folder);
-                                                   frmOrdwen w;
+                                                   frmOrdwen window;
+                                                   const MainWindowParts w(window);
                                                    w.Form_Load();
                                                    w.show();
                                                    w.tabMain->setCurrentIndex(4);
@@ -684,7 +688,8 @@ long highWaterKiB() {
 // With `noteSteps`, the note QDN-1 is then chosen, saved unchanged and printed as well.
 int peakMemoryChild(const QString &folder, bool noteSteps) {
     useFolder(folder);
-    frmOrdwen w;
+    frmOrdwen window;
+    const MainWindowParts w(window);
     w.Form_Load();
     w.show();
     for (int tab = 0; tab < w.tabMain->count(); ++tab) {
@@ -693,7 +698,7 @@ int peakMemoryChild(const QString &folder, bool noteSteps) {
     }
     if (noteSteps) {
         w.tabMain->setCurrentIndex(4);
-        for (auto step : {&frmOrdwen::cmdSaveNotes_Click, &frmOrdwen::cmdPrintNote_Click}) {
+        for (auto step : {&MainWindowParts::cmdSaveNotes_Click, &MainWindowParts::cmdPrintNote_Click}) {
             w.lvNotes->ChooseRow(w.lvNotes->RowOf(QStringLiteral("QDN-1")));
             w.lvNotes_Click();
             settle();

@@ -14,14 +14,6 @@ QString ChosenCaption(std::span<QRadioButton *const> group) {
     return QString();
 }
 
-bool AnyOn(std::span<QRadioButton *const> group) {
-    for (QRadioButton *button : group) {
-        if (button && button->isChecked())
-            return true;
-    }
-    return false;
-}
-
 void SwitchAllOff(std::span<QRadioButton *const> group) {
     for (QRadioButton *button : group) {
         if (!button)

@@ -12,7 +12,6 @@ namespace options {
 // The caption of the button that is on; the lowest index wins should several be on.
 // Empty text when none is on.
 QString ChosenCaption(std::span<QRadioButton *const> group);
-bool AnyOn(std::span<QRadioButton *const> group);
 // Switches every button off, so that the group shows no choice at all.
 void SwitchAllOff(std::span<QRadioButton *const> group);
 // Switches on the button whose caption is exactly the text (letter case counts), which

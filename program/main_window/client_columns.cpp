@@ -1,5 +1,7 @@
 #include "client_columns.h"
 
+#include "controls/Format.h"
+
 namespace client {
 
 namespace {
@@ -35,6 +37,26 @@ static_assert(std::size(Columns) == ColumnCount);
 
 std::span<const ListColumn> ListColumns() {
     return Columns;
+}
+
+ClientRecord RecordOfRow(const ListView &list, int row) {
+    auto cell = [&list, row](int column) { return list.Value(row, column).toString(); };
+    ClientRecord record;
+    record.clientType = cell(ColType);
+    // The boxes follow the columns from the name to the day of the week.
+    for (int i = 0; i < ClientRecord::FeeBox; ++i)
+        record.boxes[std::size_t(i)] = cell(ColName + i);
+    const QVariant fee = list.Value(row, ColFee);
+    const bool amount = fee.typeId() == QMetaType::Double || fee.typeId() == QMetaType::Float ||
+                        fee.typeId() == QMetaType::Int || fee.typeId() == QMetaType::LongLong;
+    record.boxes[ClientRecord::FeeBox] = amount ? controls::FormatAmount(fee.toDouble()) : fee.toString();
+    record.schedule = cell(ColSchedule);
+    record.service = cell(ColService);
+    record.feeType = cell(ColFeeType);
+    record.billing = cell(ColBSchedule);
+    record.pets = cell(ColPets);
+    record.notes = cell(ColNotes);
+    return record;
 }
 
 } // namespace client

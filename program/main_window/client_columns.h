@@ -2,6 +2,7 @@
 // AddClient and UpdateClient take, and the columns of the two client lists.
 #pragma once
 
+#include "ClientRecord.h"
 #include "controls/ListView.h"
 
 #include <span>
@@ -64,5 +65,9 @@ enum Column {
 };
 
 std::span<const ListColumn> ListColumns();
+
+// The client of a row of lvClients as the client form shows it: the fee as the fee box
+// shows a stored amount, text that is no number as it is.
+ClientRecord RecordOfRow(const ListView &list, int row);
 
 } // namespace client

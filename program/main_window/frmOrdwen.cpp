@@ -1,12 +1,18 @@
 #include "frmOrdwen.h"
-#include "layout_helpers.h"
+#include "AddClientsTab.h"
+#include "BillingTab.h"
+#include "ClipboardTab.h"
+#include "ManageClientsTab.h"
+#include "UtilitiesTab.h"
 
 #include "about/frmAbout.h"
 #include "about/frmHelp.h"
 #include "address_book/frmAddressBook.h"
+#include "controls/AppInfo.h"
 #include "controls/Builders.h"
 #include "controls/ListView.h"
 #include "controls/Twips.h"
+#include "controls/WaitPointer.h"
 #include "owner_profile/frmEditOwner.h"
 #include "startup/modGlobal.h"
 
@@ -45,64 +51,61 @@ frmOrdwen::frmOrdwen(QWidget *parent) : QMainWindow(parent) {
     tabMain->setObjectName(QStringLiteral("tabMain"));
     tabMain->setGeometry(Twips::Rect(90, 90, ClientWidth - 180, ClientHeight - 180));
     tabMain->setUsesScrollButtons(false);
-    tabMain->addTab(BuildAddTab(), QStringLiteral("Add Clients"));
-    tabMain->addTab(BuildManageTab(), QStringLiteral("Manage Clients"));
-    tabMain->addTab(BuildBillingTab(), QStringLiteral("Billing"));
-    tabMain->addTab(BuildUtilitiesTab(), QStringLiteral("Utilities"));
-    tabMain->addTab(BuildClipboardTab(), QStringLiteral("Clipboard"));
+    m_addClients = new AddClientsTab(*this);
+    m_manageClients = new ManageClientsTab(*this);
+    m_billing = new BillingTab(*this);
+    m_utilities = new UtilitiesTab(*this);
+    m_clipboard = new ClipboardTab(*this);
+    tabMain->addTab(m_addClients, QStringLiteral("Add Clients"));
+    tabMain->addTab(m_manageClients, QStringLiteral("Manage Clients"));
+    tabMain->addTab(m_billing, QStringLiteral("Billing"));
+    tabMain->addTab(m_utilities, QStringLiteral("Utilities"));
+    tabMain->addTab(m_clipboard, QStringLiteral("Clipboard"));
 
     // Measured now that the tabs carry the window's font.
     controls::FitOptionButtons(tabMain);
 
-    const QFont listFont(QStringLiteral("Arial"), 8);
-    for (ListView *list : {lvClients, lvBilling, lvInvoices, lvNotes})
-        list->setFont(listFont);
-
     SetupLists();
-    ConnectClientEntry();
-    ConnectBilling();
-    ConnectNotes();
-    ConnectReportButtons();
 
     // A fixed window, as laid out.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    setWindowTitle(QString::fromLatin1(modGlobal::AppTitle));
+    setWindowTitle(QString::fromLatin1(controls::AppTitle));
 }
 
 frmOrdwen::~frmOrdwen() = default;
 
 void frmOrdwen::BuildMenus() {
-    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu *mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuFileAddAddress = mnuFile->addAction(QStringLiteral("Address Book"));
+    QAction *mnuFileAddAddress = mnuFile->addAction(QStringLiteral("Address Book"));
     mnuFileAddAddress->setObjectName(QStringLiteral("mnuFileAddAddress"));
     mnuFile->addSeparator()->setObjectName(QStringLiteral("F0"));
-    mnuFileUpdateProfile = mnuFile->addAction(QStringLiteral("Update Business Profile"));
+    QAction *mnuFileUpdateProfile = mnuFile->addAction(QStringLiteral("Update Business Profile"));
     mnuFileUpdateProfile->setObjectName(QStringLiteral("mnuFileUpdateProfile"));
     mnuFile->addSeparator()->setObjectName(QStringLiteral("F1"));
-    mnuFileExit = mnuFile->addAction(QStringLiteral("eXit"));
+    QAction *mnuFileExit = mnuFile->addAction(QStringLiteral("eXit"));
     mnuFileExit->setObjectName(QStringLiteral("mnuFileExit"));
 
-    mnuTools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    QMenu *mnuTools = menuBar()->addMenu(QStringLiteral("&Tools"));
     mnuTools->setObjectName(QStringLiteral("mnuTools"));
-    mnuToolsFind = mnuTools->addAction(QStringLiteral("&Find..."));
+    QAction *mnuToolsFind = mnuTools->addAction(QStringLiteral("&Find..."));
     mnuToolsFind->setObjectName(QStringLiteral("mnuToolsFind"));
     mnuToolsFind->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     mnuTools->addSeparator()->setObjectName(QStringLiteral("T0"));
-    mnuToolsExport = mnuTools->addAction(QStringLiteral("&Export to CSV..."));
+    QAction *mnuToolsExport = mnuTools->addAction(QStringLiteral("&Export to CSV..."));
     mnuToolsExport->setObjectName(QStringLiteral("mnuToolsExport"));
-    mnuToolsPreviewInvoice = mnuTools->addAction(QStringLiteral("&Preview Chosen Invoice"));
+    QAction *mnuToolsPreviewInvoice = mnuTools->addAction(QStringLiteral("&Preview Chosen Invoice"));
     mnuToolsPreviewInvoice->setObjectName(QStringLiteral("mnuToolsPreviewInvoice"));
     mnuTools->addSeparator()->setObjectName(QStringLiteral("T1"));
-    mnuToolsRestore = mnuTools->addAction(QStringLiteral("&Restore a Safety Copy..."));
+    QAction *mnuToolsRestore = mnuTools->addAction(QStringLiteral("&Restore a Safety Copy..."));
     mnuToolsRestore->setObjectName(QStringLiteral("mnuToolsRestore"));
 
-    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu *mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuHelpShowHelp = mnuHelp->addAction(QStringLiteral("Brisola Help"));
+    QAction *mnuHelpShowHelp = mnuHelp->addAction(QStringLiteral("Brisola Help"));
     mnuHelpShowHelp->setObjectName(QStringLiteral("mnuHelpShowHelp"));
     mnuHelp->addSeparator()->setObjectName(QStringLiteral("H0"));
-    mnuAbout = mnuHelp->addAction(QStringLiteral("About Brisola"));
+    QAction *mnuAbout = mnuHelp->addAction(QStringLiteral("About Brisola"));
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
 
     connect(mnuFileAddAddress, &QAction::triggered, this, &frmOrdwen::mnuFileAddAddress_Click);
@@ -117,21 +120,25 @@ void frmOrdwen::BuildMenus() {
 }
 
 void frmOrdwen::Form_Load() {
-    modGlobal::SetBusyPointer();
-    setWindowTitle(QString::fromLatin1(modGlobal::AppTitle) + QStringLiteral(" - ") +
-                   modGlobal::AppVersion());
-    modGlobal::NewHouse();
+    {
+        controls::WaitPointer wait;
+        setWindowTitle(QString::fromLatin1(controls::AppTitle) + QStringLiteral(" - ") +
+                       controls::AppVersion());
+        modGlobal::NewHouse();
 
-    // The lists are empty at this point; each fill only appends.
-    LoadClientLists();
-    LoadInvoiceList();
-    LoadNotesList();
+        // The lists are empty at this point; each fill only appends.
+        LoadClientLists();
+        LoadInvoiceList();
+        LoadNotesList();
 
-    calBox->setSelectedDate(QDate::currentDate());
-    // A missing picture leaves the note tab without one.
-    imgClipBoard->setPixmap(QPixmap(modGlobal::AppPath(QStringLiteral("images/clipboard.png"))));
+        m_utilities->ShowToday();
+        // A missing picture leaves the note tab without one.
+        m_clipboard->ShowPicture(QPixmap(modGlobal::AppPath(QStringLiteral("images/clipboard.png"))));
+    }
+    ShowFirstTab();
+}
 
-    modGlobal::SetDefaultPointer();
+void frmOrdwen::ShowFirstTab() {
     tabMain->setCurrentIndex(0);
 }
 

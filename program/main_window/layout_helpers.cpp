@@ -100,21 +100,3 @@ int ClientBoxWidth(int maxLength, int wide, int other) {
 }
 
 } // namespace layout
-
-#include "ClientForm.h"
-#include "frmOrdwen.h"
-
-void frmOrdwen::BindClientForm(ClientForm *form, QComboBox *&type,
-                               std::array<QLineEdit *, ClientFieldCount> &boxes, QTextEdit *&notes,
-                               std::array<QRadioButton *, 6> &schedule,
-                               std::array<QRadioButton *, 6> &service, std::array<QRadioButton *, 3> &feeType,
-                               std::array<QRadioButton *, 3> &billing, std::array<QRadioButton *, 2> &pets) {
-    type = form->typeBox();
-    boxes = form->boxes();
-    notes = form->notes();
-    schedule = form->schedule();
-    service = form->service();
-    feeType = form->feeType();
-    billing = form->billing();
-    pets = form->pets();
-}

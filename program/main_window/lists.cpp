@@ -1,20 +1,20 @@
-// The four lists of the main window: filling them from the library, choosing a client in
-// lvClients, and the header click that sorts a list.
+// The four lists of the main window, one on each tab but the first: their columns and
+// sorting, filling them from the library, and the identifiers of new records.
+#include "BillingTab.h"
+#include "ClipboardTab.h"
+#include "ManageClientsTab.h"
+#include "UtilitiesTab.h"
 #include "client_columns.h"
 #include "frmOrdwen.h"
 
-#include "controls/Builders.h"
 #include "controls/ListView.h"
 #include "controls/ListViewSort.h"
-#include "controls/OptionGroup.h"
+#include "controls/WaitPointer.h"
+#include "reports/Printing.h"
+#include "startup/RecordID.h"
 #include "startup/modGlobal.h"
 
-#include <QComboBox>
 #include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
-#include <QRadioButton>
-#include <QTextEdit>
 
 namespace {
 
@@ -34,7 +34,7 @@ constexpr ListColumn NoteColumns[] = {
 // that show the same records share one read.
 void loadList(std::initializer_list<ListView *> lists, ordwen::RecordsetPtr (ordwen::_House::*load)(),
               std::span<const ListColumn> columns) {
-    modGlobal::SetBusyPointer();
+    controls::WaitPointer wait;
     modGlobal::CloseSharedRecordset();
     if (modGlobal::objHouse)
         modGlobal::rsShared = (modGlobal::objHouse.get()->*load)();
@@ -45,12 +45,19 @@ void loadList(std::initializer_list<ListView *> lists, ordwen::RecordsetPtr (ord
         FillList(list, *modGlobal::rsShared, columns);
     }
     modGlobal::CloseSharedRecordset();
-    modGlobal::SetDefaultPointer();
 }
 
 } // namespace
 
 void frmOrdwen::SetupLists() {
+    ListView *lvClients = m_manageClients->list();
+    ListView *lvBilling = m_billing->list();
+    ListView *lvInvoices = m_utilities->list();
+    ListView *lvNotes = m_clipboard->list();
+    const QFont listFont(QStringLiteral("Arial"), 8);
+    for (ListView *list : {lvClients, lvBilling, lvInvoices, lvNotes})
+        list->setFont(listFont);
+
     lvClients->SetColumns(client::ListColumns());
     lvBilling->SetColumns(client::ListColumns());
     lvInvoices->SetColumns(InvoiceColumns);
@@ -63,85 +70,66 @@ void frmOrdwen::SetupLists() {
     ListViewSort::Setup(lvInvoices, false, 0);
     ListViewSort::Setup(lvNotes, false, 0);
 
-    connect(lvClients->header(), &QHeaderView::sectionClicked, this, &frmOrdwen::lvClients_ColumnClick);
-    connect(lvBilling->header(), &QHeaderView::sectionClicked, this, &frmOrdwen::lvBilling_ColumnClick);
-    connect(lvInvoices->header(), &QHeaderView::sectionClicked, this, &frmOrdwen::lvInvoices_ColumnClick);
-    connect(lvNotes->header(), &QHeaderView::sectionClicked, this, &frmOrdwen::lvNotes_ColumnClick);
-
-    connect(lvClients, &ListView::Click, this, &frmOrdwen::lvClients_Click);
-    connect(lvClients, &ListView::KeyPress, this, &frmOrdwen::lvClients_KeyPress);
+    connect(lvClients->header(), &QHeaderView::sectionClicked, m_manageClients,
+            &ManageClientsTab::lvClients_ColumnClick);
+    connect(lvBilling->header(), &QHeaderView::sectionClicked, m_billing, &BillingTab::lvBilling_ColumnClick);
+    connect(lvInvoices->header(), &QHeaderView::sectionClicked, m_utilities,
+            &UtilitiesTab::lvInvoices_ColumnClick);
+    connect(lvNotes->header(), &QHeaderView::sectionClicked, m_clipboard, &ClipboardTab::lvNotes_ColumnClick);
 }
 
 void frmOrdwen::LoadClientList() {
-    loadList({lvClients}, &ordwen::_House::LoadClients, client::ListColumns());
+    loadList({m_manageClients->list()}, &ordwen::_House::LoadClients, client::ListColumns());
 }
 
 void frmOrdwen::LoadBillingList() {
-    loadList({lvBilling}, &ordwen::_House::LoadClients, client::ListColumns());
+    loadList({m_billing->list()}, &ordwen::_House::LoadClients, client::ListColumns());
 }
 
 void frmOrdwen::LoadClientLists() {
-    loadList({lvClients, lvBilling}, &ordwen::_House::LoadClients, client::ListColumns());
+    loadList({m_manageClients->list(), m_billing->list()}, &ordwen::_House::LoadClients,
+             client::ListColumns());
 }
 
 void frmOrdwen::LoadInvoiceList() {
-    loadList({lvInvoices}, &ordwen::_House::LoadInvoices, InvoiceColumns);
+    loadList({m_utilities->list()}, &ordwen::_House::LoadInvoices, InvoiceColumns);
 }
 
 void frmOrdwen::LoadNotesList() {
-    loadList({lvNotes}, &ordwen::_House::LoadNotes, NoteColumns);
+    loadList({m_clipboard->list()}, &ordwen::_House::LoadNotes, NoteColumns);
 }
 
-void frmOrdwen::lvClients_Click() {
-    using namespace client;
-    modGlobal::SetBusyPointer();
-    const int row = lvClients->SelectedRow();
-    if (row < 0) {
-        modGlobal::SetDefaultPointer();
-        return;
-    }
-    modGlobal::itmShared = {lvClients, lvClients->Key(row)};
-    auto cell = [this, row](int column) { return lvClients->Value(row, column).toString(); };
-    lblID->setText(lvClients->Key(row));
-    // A type outside the box's list leaves the box empty rather than showing the previous
-    // client's type.
-    cboBoxEdit->setCurrentIndex(
-        cboBoxEdit->findText(cell(ColType), Qt::MatchExactly | Qt::MatchCaseSensitive));
-    // The boxes follow the columns from the name to the day of the week.
-    for (int i = 0; i < FeeIndex; ++i)
-        controls::ShowStoredText(txtEdit[std::size_t(i)], cell(ColName + i));
-    options::SwitchOnCaption(optScheduleEdit, cell(ColSchedule));
-    options::SwitchOnCaption(optServiceEdit, cell(ColService));
-    // The fee as the fee box shows it, from the stored amount itself; text that is no
-    // number shows as it is.
-    const QVariant fee = lvClients->Value(row, ColFee);
-    const bool amount = fee.typeId() == QMetaType::Double || fee.typeId() == QMetaType::Float ||
-                        fee.typeId() == QMetaType::Int || fee.typeId() == QMetaType::LongLong;
-    controls::ShowStoredText(txtEdit[FeeIndex],
-                             amount ? modGlobal::FormatAmount(fee.toDouble()) : fee.toString());
-    options::SwitchOnCaption(optFeeEdit, cell(ColFeeType));
-    options::SwitchOnCaption(optBillingEdit, cell(ColBSchedule));
-    options::SwitchOnCaption(optPetsEdit, cell(ColPets));
-    controls::ShowStoredText(rtBoxEdit, cell(ColNotes));
-    modGlobal::SetDefaultPointer();
+void frmOrdwen::RefillClientLists() {
+    // The rows are about to go: no shared reference may point at one.
+    modGlobal::itmShared = {};
+    m_manageClients->list()->clear();
+    m_billing->list()->clear();
+    LoadClientLists();
 }
 
-void frmOrdwen::lvClients_KeyPress(QChar) {
-    lvClients_Click();
+void frmOrdwen::RefillInvoiceList() {
+    m_utilities->list()->clear();
+    LoadInvoiceList();
 }
 
-void frmOrdwen::lvClients_ColumnClick(int column) {
-    ListViewSort::ColumnClick(lvClients, column);
+QString frmOrdwen::NewClientID() {
+    return RecordID::Next(&ordwen::_House::GetNewClientID, QStringLiteral("NewClientID"),
+                          QStringLiteral("QD-"));
 }
 
-void frmOrdwen::lvBilling_ColumnClick(int column) {
-    ListViewSort::ColumnClick(lvBilling, column);
+QString frmOrdwen::NewInvoiceID() {
+    return RecordID::Next(&ordwen::_House::GetNewInvoiceID, QStringLiteral("NewInvoiceID"),
+                          QStringLiteral("INV-"));
 }
 
-void frmOrdwen::lvInvoices_ColumnClick(int column) {
-    ListViewSort::ColumnClick(lvInvoices, column);
+QString frmOrdwen::NewNoteID() {
+    return RecordID::Next(&ordwen::_House::GetNewNoteID, QStringLiteral("NewNoteID"), QStringLiteral("QDN-"));
 }
 
-void frmOrdwen::lvNotes_ColumnClick(int column) {
-    ListViewSort::ColumnClick(lvNotes, column);
+bool frmOrdwen::PrintInvoiceReport(const QString &invoiceID) {
+    return reports::PrintInvoice(this, invoiceID);
+}
+
+bool frmOrdwen::PrintNoteReport(const QString &noteID) {
+    return reports::PrintNote(this, noteID);
 }

@@ -1,9 +1,14 @@
 // The Tools menu of the main window: find in the list of the tab in front, export of the
 // records to CSV, the preview of the chosen invoice, and the restore of a safety copy.
+#include "BillingTab.h"
+#include "ClipboardTab.h"
+#include "ManageClientsTab.h"
+#include "UtilitiesTab.h"
 #include "frmOrdwen.h"
 
 #include "address_book/frmAddressBook.h"
 #include "controls/ListView.h"
+#include "controls/WaitPointer.h"
 #include "startup/modGlobal.h"
 #include "tools/CsvExport.h"
 #include "tools/Find.h"
@@ -17,13 +22,13 @@ void frmOrdwen::mnuToolsFind_Click() {
     tools::OpenFind(this, [this]() -> tools::FindScope {
         switch (tabMain->currentIndex()) {
         case 1:
-            return {lvClients, [this] { lvClients_Click(); }};
+            return {m_manageClients->list(), [this] { m_manageClients->lvClients_Click(); }};
         case 2:
-            return {lvBilling, [this] { lvBilling_Click(); }};
+            return {m_billing->list(), [this] { m_billing->lvBilling_Click(); }};
         case 3:
-            return {lvInvoices, [this] { lvInvoices_Click(); }};
+            return {m_utilities->list(), [this] { m_utilities->lvInvoices_Click(); }};
         case 4:
-            return {lvNotes, [this] { lvNotes_Click(); }};
+            return {m_clipboard->list(), [this] { m_clipboard->lvNotes_Click(); }};
         default:
             return {};
         }
@@ -41,16 +46,17 @@ void frmOrdwen::mnuToolsRestore_Click() {
 }
 
 void frmOrdwen::RefillAfterRestore() {
+    const controls::WaitPointer wait;
     // A record chosen before the restore may be another one, or none, in the restored
     // records: an update or delete must not reach it.
-    cmdClearEdit_Click();
-    cmdClearBilling_Click();
-    cmdClearInvoice_Click();
-    cmdClearNote_Click();
+    m_manageClients->cmdClearEdit_Click();
+    m_billing->cmdClearBilling_Click();
+    m_utilities->cmdClearInvoice_Click();
+    m_clipboard->cmdClearNote_Click();
     RefillClientLists();
-    lvInvoices->clear();
-    LoadInvoiceList();
-    RefillNotesList();
+    RefillInvoiceList();
+    m_clipboard->list()->clear();
+    LoadNotesList();
     if (m_addressBook) {
         m_addressBook->cmdCancel_Click();
         m_addressBook->RefillList();
@@ -64,9 +70,8 @@ void frmOrdwen::RefillAfterRestore() {
             modGlobal::strCompany = owner->Text(QStringLiteral("Company"));
         }
     }
-    modGlobal::SetDefaultPointer();
 }
 
 void frmOrdwen::mnuToolsPreviewInvoice_Click() {
-    tools::PreviewInvoice(this, lblInvoice[0]->text());
+    tools::PreviewInvoice(this, m_utilities->chosenInvoice());
 }

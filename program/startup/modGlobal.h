@@ -1,10 +1,6 @@
 // Values and procedures that every window of the program shares.
 #pragma once
 
-#include "controls/AppInfo.h"
-#include "controls/Format.h"
-#include "controls/Messages.h"
-
 #include <ordwen/ordwen.h>
 
 #include <QString>
@@ -30,13 +26,6 @@ struct ListRow {
     const QObject *list = nullptr;
     QString key;
 };
-
-// Forwarders, for the main window, to what lives with the controls now: the program's
-// title and version, the amount format and the message door.
-using controls::AppTitle;
-using controls::AppVersion;
-using controls::FormatAmount;
-using messages::ShowMessage;
 
 // The shared values. All start empty.
 extern ordwen::ConnectionPtr conShared;          // the report connection while a report is open

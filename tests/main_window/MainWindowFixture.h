@@ -3,6 +3,7 @@
 // that answers the boxes as the test scripts them (an unscripted box fails the test).
 #pragma once
 
+#include "MainWindowParts.h"
 #include "MessageBoxHelper.h"
 #include "WindowFixture.h"
 
@@ -47,12 +48,17 @@ protected:
 class MainWindowFixture : public ProgramFixture {
 public:
     explicit MainWindowFixture(bool copyImages = true) : ProgramFixture(copyImages) {}
-    ~MainWindowFixture() { w.reset(); }
+    ~MainWindowFixture() {
+        parts.reset();
+        w.reset();
+    }
 
     // Constructs, loads and shows the window. Rows seeded before this appear in the lists.
-    frmOrdwen &open() {
+    MainWindowParts &open() {
         w = std::make_unique<frmOrdwen>();
-        return show(*w);
+        show(*w);
+        parts = std::make_unique<MainWindowParts>(*w);
+        return *parts;
     }
 
     // A client row as another session would have stored it; the ID counter may be given.
@@ -83,4 +89,5 @@ public:
     MessageBoxHelper boxes;
     PointerWatch pointers;
     std::unique_ptr<frmOrdwen> w;
+    std::unique_ptr<MainWindowParts> parts;
 };

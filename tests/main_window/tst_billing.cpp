@@ -52,7 +52,7 @@ struct BillingFixture {
 
     MainWindowFixture f;
     std::shared_ptr<FakePrinters> printers;
-    frmOrdwen *w = nullptr;
+    MainWindowParts *w = nullptr;
 };
 
 void verifyQuestion(const ShownBox &box, const QString &text, const QString &title) {

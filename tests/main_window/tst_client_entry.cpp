@@ -36,7 +36,7 @@ void type(QLineEdit *box, const QString &text) {
 // Fills the Add Clients tab so that the first `upTo` checks pass and every later one
 // fails; upTo 14 gives a client that may be saved. The fee box holds letters until the
 // fee check is meant to pass.
-void fillAddTab(frmOrdwen &w, int upTo) {
+void fillAddTab(MainWindowParts &w, int upTo) {
     if (upTo >= 1)
         choose(w.cboBoxAdd[0], QStringLiteral("Home"));
     const std::pair<int, const char *> required[] = {{0, "Ann Lee"}, {1, "12 Elm St"}, {3, "Ottawa"},
@@ -58,7 +58,7 @@ void fillAddTab(frmOrdwen &w, int upTo) {
         clickOption(w.optPets[0]);
 }
 
-QString focusName(const frmOrdwen &w) {
+QString focusName(const MainWindowParts &w) {
     return w.focusWidget() ? w.focusWidget()->objectName() : QString();
 }
 
@@ -143,7 +143,7 @@ void TestClientEntry::addChecks() {
     QFETCH(QString, focus);
 
     MainWindowFixture f;
-    frmOrdwen &w = f.open();
+    MainWindowParts &w = f.open();
     // Everything before the check passes, the check and everything after it fail: the first
     // failure in the fixed order is the one shown.
     fillAddTab(w, check - 1);
@@ -197,7 +197,7 @@ void TestClientEntry::editChecks() {
     MainWindowFixture f;
     QVERIFY(f.seedClient(QStringLiteral("QD-1"), QStringLiteral("Home"), QStringLiteral("Ann Lee"),
                          QStringLiteral("Ottawa")));
-    frmOrdwen &w = f.open();
+    MainWindowParts &w = f.open();
     w.tabMain->setCurrentIndex(1);
     MainWindowFixture::clickRow(w.lvClients, 0);
     QCOMPARE(w.lblID->text(), QStringLiteral("QD-1"));
@@ -245,7 +245,7 @@ void TestClientEntry::addClient() {
     QFETCH(QStringList, billingStored);
 
     MainWindowFixture f;
-    frmOrdwen &w = f.open();
+    MainWindowParts &w = f.open();
     QCOMPARE(w.tabMain->currentIndex(), 0);
 
     choose(w.cboBoxAdd[0], QStringLiteral("Restaurant"));
@@ -321,7 +321,7 @@ void TestClientEntry::addClient() {
 
 void TestClientEntry::addAnswerYesKeepsEntering() {
     MainWindowFixture f;
-    frmOrdwen &w = f.open();
+    MainWindowParts &w = f.open();
     fillAddTab(w, 14);
     type(w.txtAdd[14], QString()); // an empty fee is allowed and stored as 0
     f.boxes.answer(QMessageBox::Yes);
@@ -348,7 +348,7 @@ void TestClientEntry::identifierFollowsLargestCounter() {
                          QStringLiteral("Ottawa"), QStringLiteral("25"), QStringLiteral("Weekly"),
                          QStringLiteral("Home"), QStringLiteral("Job"), QStringLiteral("Monthly"),
                          QStringLiteral("No"), 41));
-    frmOrdwen &w = f.open();
+    MainWindowParts &w = f.open();
     QCOMPARE(w.NewClientID(), QStringLiteral("QD-42"));
     fillAddTab(w, 14);
     f.boxes.answer(QMessageBox::No);
@@ -365,7 +365,7 @@ void TestClientEntry::identifierFollowsLargestCounter() {
 
 void TestClientEntry::everyTypedTextStoredExactly() {
     MainWindowFixture f;
-    frmOrdwen &w = f.open();
+    MainWindowParts &w = f.open();
     fillAddTab(w, 14);
     const QString hostile[] = {
         QStringLiteral("O'Brien'); DROP TABLE tblClients; --"),
@@ -410,7 +410,7 @@ void TestClientEntry::failedAddLeavesNothing() {
     MainWindowFixture f;
     QVERIFY(f.folder.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON tblClients BEGIN SELECT "
                                          "RAISE(ABORT, 'disk says no'); END;")));
-    frmOrdwen &w = f.open();
+    MainWindowParts &w = f.open();
     fillAddTab(w, 14);
     f.boxes.answer({QMessageBox::Ok, QMessageBox::Ok});
     QTest::mouseClick(w.cmdSaveAdd, Qt::LeftButton);
@@ -433,7 +433,7 @@ void TestClientEntry::failedAddLeavesNothing() {
 
 void TestClientEntry::optionScanTakesLowestIndex() {
     MainWindowFixture f;
-    frmOrdwen &w = f.open();
+    MainWindowParts &w = f.open();
     fillAddTab(w, 14); // Weekly, Home, Job, Monthly, Yes
     // Should two buttons of a group ever be on, the one with the lower index is stored.
     auto alsoOn = [](QRadioButton *button) {
@@ -463,7 +463,7 @@ void TestClientEntry::optionScanTakesLowestIndex() {
 
 void TestClientEntry::unreadableIdentifierRefusesSave() {
     MainWindowFixture f;
-    frmOrdwen &w = f.open();
+    MainWindowParts &w = f.open();
     // The number query fails: there is no client table to ask.
     QVERIFY(f.folder.exec(QStringLiteral("ALTER TABLE tblClients RENAME TO tblMoved")));
     fillAddTab(w, 14);
@@ -503,7 +503,7 @@ void TestClientEntry::updateClient() {
     QVERIFY(f.seedClient(QStringLiteral("QD-2"), QStringLiteral("Church"), QStringLiteral("St Mary"),
                          QStringLiteral("Hull")));
     const QString addDate = clientRow(f.folder, QStringLiteral("QD-1")).value("AddDate").toString();
-    frmOrdwen &w = f.open();
+    MainWindowParts &w = f.open();
     w.tabMain->setCurrentIndex(1);
     MainWindowFixture::clickRow(w.lvClients, MainWindowFixture::rowOf(w.lvClients, QStringLiteral("QD-1")));
     QCOMPARE(w.txtEdit[14]->text(), QStringLiteral("1,234.50"));
@@ -550,7 +550,7 @@ void TestClientEntry::updateStoresUnmatchedGroupsEmpty() {
     // A schedule no button carries: the group shows nothing and the update stores nothing.
     QVERIFY(f.seedClient(QStringLiteral("QD-1"), QStringLiteral("Home"), QStringLiteral("Ann Lee"),
                          QStringLiteral("Ottawa"), QStringLiteral("25"), QStringLiteral("daily")));
-    frmOrdwen &w = f.open();
+    MainWindowParts &w = f.open();
     w.tabMain->setCurrentIndex(1);
     MainWindowFixture::clickRow(w.lvClients, 0);
     f.boxes.answer(QMessageBox::No);
@@ -593,7 +593,7 @@ void TestClientEntry::storedValueSurvivesUpdate() {
                          QStringLiteral("Ottawa")));
     QVERIFY(f.folder.exec(QStringLiteral("UPDATE tblClients SET %1 = %2").arg(column, stored)));
     const QVariant before = clientRow(f.folder, QStringLiteral("QD-1")).value(column);
-    frmOrdwen &w = f.open();
+    MainWindowParts &w = f.open();
     w.tabMain->setCurrentIndex(1);
     MainWindowFixture::clickRow(w.lvClients, 0);
     // Shown whole: an update must not store a value cut at the box's typing limit.
@@ -625,7 +625,7 @@ void TestClientEntry::failedUpdate() {
                          QStringLiteral("Ottawa")));
     QVERIFY(f.folder.exec(QStringLiteral(
         "CREATE TRIGGER refuse BEFORE UPDATE ON tblClients BEGIN SELECT RAISE(ABORT, 'locked'); END;")));
-    frmOrdwen &w = f.open();
+    MainWindowParts &w = f.open();
     w.tabMain->setCurrentIndex(1);
     MainWindowFixture::clickRow(w.lvClients, 0);
     type(w.txtEdit[0], QStringLiteral("Changed"));
@@ -666,7 +666,7 @@ void TestClientEntry::deleteClient() {
                          QStringLiteral("Ottawa")));
     QVERIFY(f.seedClient(QStringLiteral("QD-2"), QStringLiteral("Home"), QStringLiteral("Bob Roy"),
                          QStringLiteral("Hull")));
-    frmOrdwen &w = f.open();
+    MainWindowParts &w = f.open();
     w.tabMain->setCurrentIndex(1);
     MainWindowFixture::clickRow(w.lvClients, MainWindowFixture::rowOf(w.lvClients, QStringLiteral("QD-2")));
     QCOMPARE(w.lblID->text(), QStringLiteral("QD-2"));
@@ -726,7 +726,7 @@ void TestClientEntry::updateOrDeleteWithoutChoice() {
     MainWindowFixture f;
     QVERIFY(f.seedClient(QStringLiteral("QD-1"), QStringLiteral("Home"), QStringLiteral("Ann Lee"),
                          QStringLiteral("Ottawa")));
-    frmOrdwen &w = f.open();
+    MainWindowParts &w = f.open();
     w.tabMain->setCurrentIndex(1);
     w.txtEdit[0]->setText(QStringLiteral("  padded  "));
     modGlobal::SetBusyPointer();
@@ -748,7 +748,7 @@ void TestClientEntry::clearEditForgetsClient() {
     MainWindowFixture f;
     QVERIFY(f.seedClient(QStringLiteral("QD-1"), QStringLiteral("Home"), QStringLiteral("Ann Lee"),
                          QStringLiteral("Ottawa"), QStringLiteral("25")));
-    frmOrdwen &w = f.open();
+    MainWindowParts &w = f.open();
     w.tabMain->setCurrentIndex(1);
     MainWindowFixture::clickRow(w.lvClients, 0);
     QVERIFY(w.optScheduleEdit[1]->isChecked());

@@ -12,7 +12,7 @@
 
 namespace {
 
-std::span<QRadioButton *const> editGroup(frmOrdwen &w, const QString &name) {
+std::span<QRadioButton *const> editGroup(MainWindowParts &w, const QString &name) {
     if (name == QLatin1String("Schedule"))
         return w.optScheduleEdit;
     if (name == QLatin1String("Service"))
@@ -64,7 +64,7 @@ void TestClientLists::listsShowEveryField() {
         "INSERT INTO tblClients (ClientID,ClientType,Client,Fee) VALUES ('QD-8','Home','Amy',NULL)")));
     QVERIFY(f.seedClient(QStringLiteral("QD-9"), QStringLiteral("Apartment"), QStringLiteral("Moe"),
                          QStringLiteral("Hull"), QStringLiteral("25")));
-    frmOrdwen &w = f.open();
+    MainWindowParts &w = f.open();
 
     for (ListView *list : {w.lvClients, w.lvBilling}) {
         QCOMPARE(list->columnCount(), 23);
@@ -99,7 +99,7 @@ void TestClientLists::invoiceAndNoteRows() {
     QVERIFY(f.folder.exec(QStringLiteral("INSERT INTO tblNotes (NoteID, NoteText, AddDate) VALUES "
                                          "('QDN-1', 'Buy soap', '2024-03-05 14:30:15'), "
                                          "('QDN-2', 'Call Ann', '2024-03-06 00:00:00')")));
-    frmOrdwen &w = f.open();
+    MainWindowParts &w = f.open();
     // Rows in the library's order; dates in the short form, a note's time when not midnight.
     QCOMPARE(MainWindowFixture::column(w.lvInvoices, 0), (QStringList{"INV-2", "INV-1"}));
     QCOMPARE(MainWindowFixture::column(w.lvInvoices, 1), (QStringList{"Bob", "Ann"}));
@@ -122,7 +122,7 @@ void TestClientLists::chooseClientFillsManageTab() {
         "('QD-3','Hospital','General','1 Rd','Wing B','Ottawa','ON','K2P','555','Dr Who','PO 1','Box','Hull',"
         "'QC','J8X','Bi-Monthly','Special','Mon-Wed',1234.5,'Contract','Other','Yes','2024-01-02 10:00:00',"
         "'Back door')")));
-    frmOrdwen &w = f.open();
+    MainWindowParts &w = f.open();
     w.tabMain->setCurrentIndex(1);
     MainWindowFixture::clickRow(w.lvClients, 0);
 
@@ -176,7 +176,7 @@ void TestClientLists::unknownCaptionLeavesGroup() {
                          QStringLiteral("Yes")));
     QVERIFY(f.folder.exec(
         QStringLiteral("UPDATE tblClients SET %1 = '%2' WHERE ClientID = 'QD-2'").arg(column, unknown)));
-    frmOrdwen &w = f.open();
+    MainWindowParts &w = f.open();
     w.tabMain->setCurrentIndex(1);
     MainWindowFixture::clickRow(w.lvClients, 0); // Ann
     MainWindowFixture::clickRow(w.lvClients, 1); // Bob
@@ -200,7 +200,7 @@ void TestClientLists::characterKeyChoosesArrowKeyDoesNot() {
                          QStringLiteral("Hull")));
     QVERIFY(f.seedClient(QStringLiteral("QD-3"), QStringLiteral("Home"), QStringLiteral("Cy"),
                          QStringLiteral("Kanata")));
-    frmOrdwen &w = f.open();
+    MainWindowParts &w = f.open();
     w.tabMain->setCurrentIndex(1);
     MainWindowFixture::clickRow(w.lvClients, 0);
     QCOMPARE(w.lblID->text(), QStringLiteral("QD-1"));
@@ -256,7 +256,7 @@ void TestClientLists::keyPressCopiesOnlyForCharacters() {
                          QStringLiteral("Ottawa")));
     QVERIFY(f.seedClient(QStringLiteral("QD-2"), QStringLiteral("Home"), QStringLiteral("Bob"),
                          QStringLiteral("Hull")));
-    frmOrdwen &w = f.open();
+    MainWindowParts &w = f.open();
     w.tabMain->setCurrentIndex(1);
     MainWindowFixture::clickRow(w.lvClients, 0);
     QCOMPARE(w.lblID->text(), QStringLiteral("QD-1"));
@@ -333,7 +333,7 @@ void TestClientLists::feeShownAsAmount() {
     QVERIFY(f.seedClient(QStringLiteral("QD-1"), QStringLiteral("Home"), QStringLiteral("Ann"),
                          QStringLiteral("Ottawa")));
     QVERIFY(f.folder.exec(QStringLiteral("UPDATE tblClients SET Fee = %1").arg(stored)));
-    frmOrdwen &w = f.open();
+    MainWindowParts &w = f.open();
     w.tabMain->setCurrentIndex(1);
     QCOMPARE(w.lvClients->Text(0, 18), cell);
     w.txtEdit[14]->setText(QStringLiteral("99"));
@@ -343,7 +343,7 @@ void TestClientLists::feeShownAsAmount() {
 
 void TestClientLists::chooseInEmptyListChangesNothing() {
     MainWindowFixture f;
-    frmOrdwen &w = f.open();
+    MainWindowParts &w = f.open();
     w.tabMain->setCurrentIndex(1);
     w.txtEdit[0]->setText(QStringLiteral("typed"));
     QTest::mouseClick(w.lvClients->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
@@ -391,7 +391,7 @@ void TestClientLists::headerClickSortsAsText() {
     QVERIFY(f.folder.exec(QStringLiteral("INSERT INTO tblNotes (NoteID, NoteText, AddDate) VALUES "
                                          "('QDN-25','a','2024-01-01'),('QDN-100','b','2024-01-02'),"
                                          "('QDN-9','c','2024-01-03')")));
-    frmOrdwen &w = f.open();
+    MainWindowParts &w = f.open();
     auto *view = w.findChild<ListView *>(list);
     QVERIFY(view);
     w.tabMain->setCurrentWidget(w.tabMain->widget(list == QLatin1String("lvClients")    ? 1
@@ -419,7 +419,7 @@ void TestClientLists::directionAlternatesAcrossColumns() {
                          QStringLiteral("Albany")));
     QVERIFY(f.seedClient(QStringLiteral("QD-3"), QStringLiteral("Home"), QStringLiteral("Cy"),
                          QStringLiteral("Montreal")));
-    frmOrdwen &w = f.open();
+    MainWindowParts &w = f.open();
     w.tabMain->setCurrentIndex(1);
     QApplication::processEvents();
     MainWindowFixture::clickHeader(w.lvClients, 2); // Client: descending
@@ -441,7 +441,7 @@ void TestClientLists::onlyTheHeaderClickSorts() {
                          QStringLiteral("Albany")));
     QVERIFY(f.seedClient(QStringLiteral("QD-2"), QStringLiteral("Home"), QStringLiteral("Bob"),
                          QStringLiteral("Toronto")));
-    frmOrdwen &w = f.open();
+    MainWindowParts &w = f.open();
     // The header's own sort indicator moving must not re-sort a list that keeps itself
     // sorted: the list's direction and the click handler alone decide.
     w.lvClients->header()->setSortIndicator(5, Qt::DescendingOrder);
@@ -464,7 +464,7 @@ void TestClientLists::refillAfterHeaderClickKeepsLibraryOrder() {
                          QStringLiteral("Hull")));
     QVERIFY(f.seedClient(QStringLiteral("QD-3"), QStringLiteral("Church"), QStringLiteral("Zoe"),
                          QStringLiteral("Kanata")));
-    frmOrdwen &w = f.open();
+    MainWindowParts &w = f.open();
     QCOMPARE(MainWindowFixture::column(w.lvClients, 2), (QStringList{"Ann", "Bob", "Zoe"}));
 
     w.tabMain->setCurrentIndex(1);
@@ -490,7 +490,7 @@ void TestClientLists::sortedListPlacesNewRowsInOrder() {
     MainWindowFixture f;
     QVERIFY(f.seedClient(QStringLiteral("QD-1"), QStringLiteral("Church"), QStringLiteral("Mia"),
                          QStringLiteral("Ottawa")));
-    frmOrdwen &w = f.open();
+    MainWindowParts &w = f.open();
     // Saving a client on the Add tab refills both lists; they still keep themselves sorted.
     w.cboBoxAdd[0]->setCurrentIndex(w.cboBoxAdd[0]->findText(QStringLiteral("Retail")));
     const char *values[] = {"Abe", "1 Rd", "", "Hull", "QC", "J8X", "555", "Abe"};
@@ -525,7 +525,7 @@ void TestClientLists::rowsStayOneLineHigh() {
                          QStringLiteral("Hull")));
     QVERIFY(f.folder.exec(QStringLiteral("UPDATE tblClients SET Notes = '%1' WHERE ClientID = 'QD-2'")
                               .arg(QString(notes).replace(QLatin1Char('\''), QStringLiteral("''")))));
-    frmOrdwen &w = f.open();
+    MainWindowParts &w = f.open();
     w.tabMain->setCurrentIndex(1);
     QApplication::processEvents();
     const int oneLine = w.lvClients->RowRect(0).height();

@@ -63,20 +63,21 @@ void TestMainWindow::loadStep() {
                                          "('INV-1', 'Ann', '2024-03-05')")));
     QVERIFY(f.folder.exec(QStringLiteral("INSERT INTO tblNotes (NoteID, NoteText, AddDate) VALUES "
                                          "('QDN-1', 'Buy soap', '2024-03-05 14:30:00')")));
-    auto w = std::make_unique<frmOrdwen>();
-    w->tabMain->setCurrentIndex(3);
-    w->calBox->setSelectedDate(QDate(2001, 1, 1));
-    w->Form_Load();
-    QVERIFY(!w->isVisible()); // the load step runs hidden
-    QCOMPARE(w->windowTitle(), QStringLiteral("Brisola - 2.0"));
+    auto window = std::make_unique<frmOrdwen>();
+    const MainWindowParts w(*window);
+    w.tabMain->setCurrentIndex(3);
+    w.calBox->setSelectedDate(QDate(2001, 1, 1));
+    w.Form_Load();
+    QVERIFY(!w.isVisible()); // the load step runs hidden
+    QCOMPARE(w.windowTitle(), QStringLiteral("Brisola - 2.0"));
     QVERIFY(modGlobal::objHouse);
-    QCOMPARE(w->tabMain->currentIndex(), 0);
-    QCOMPARE(w->calBox->selectedDate(), QDate::currentDate());
-    QCOMPARE(w->lvClients->topLevelItemCount(), 1);
-    QCOMPARE(w->lvBilling->topLevelItemCount(), 1);
-    QCOMPARE(w->lvInvoices->topLevelItemCount(), 1);
-    QCOMPARE(w->lvNotes->topLevelItemCount(), 1);
-    QVERIFY(!w->imgClipBoard->pixmap().isNull());
+    QCOMPARE(w.tabMain->currentIndex(), 0);
+    QCOMPARE(w.calBox->selectedDate(), QDate::currentDate());
+    QCOMPARE(w.lvClients->topLevelItemCount(), 1);
+    QCOMPARE(w.lvBilling->topLevelItemCount(), 1);
+    QCOMPARE(w.lvInvoices->topLevelItemCount(), 1);
+    QCOMPARE(w.lvNotes->topLevelItemCount(), 1);
+    QVERIFY(!w.imgClipBoard->pixmap().isNull());
     QVERIFY(!QApplication::overrideCursor());
 }
 
@@ -84,7 +85,7 @@ void TestMainWindow::missingPictureChangesNothingElse() {
     MainWindowFixture f(false);
     QVERIFY(f.seedClient(QStringLiteral("QD-1"), QStringLiteral("Home"), QStringLiteral("Ann"),
                          QStringLiteral("Ottawa")));
-    frmOrdwen &w = f.open();
+    MainWindowParts &w = f.open();
     QVERIFY(w.imgClipBoard->pixmap().isNull());
     QCOMPARE(w.windowTitle(), QStringLiteral("Brisola - 2.0"));
     QCOMPARE(w.lvClients->topLevelItemCount(), 1);
@@ -94,7 +95,7 @@ void TestMainWindow::missingPictureChangesNothingElse() {
 
 void TestMainWindow::clientAreaAndControlsFit() {
     MainWindowFixture f;
-    frmOrdwen &w = f.open();
+    MainWindowParts &w = f.open();
     // 12510 x 9555 twips at 15 twips a pixel.
     QCOMPARE(w.centralWidget()->size(), QSize(834, 637));
     QCOMPARE(w.tabMain->count(), 5);
@@ -124,7 +125,7 @@ void TestMainWindow::clientAreaAndControlsFit() {
 // The button the totals message calls "the yellow Service Charge Totals button".
 void TestMainWindow::totalsButtonIsYellow() {
     MainWindowFixture f;
-    frmOrdwen &w = f.open();
+    MainWindowParts &w = f.open();
     w.tabMain->setCurrentIndex(2);
     const QImage button = w.cmdTotalAmount->grab().toImage();
     QCOMPARE(button.pixelColor(4, button.height() / 2), QColor(255, 255, 0));
@@ -132,7 +133,7 @@ void TestMainWindow::totalsButtonIsYellow() {
 
 void TestMainWindow::textInTheWindowFonts() {
     MainWindowFixture f;
-    frmOrdwen &w = f.open();
+    MainWindowParts &w = f.open();
     // Lists in Arial with everything inside them; every other control of the tabs in Verdana.
     const QList<ListView *> lists{w.lvClients, w.lvBilling, w.lvInvoices, w.lvNotes};
     for (int t = 0; t < w.tabMain->count(); ++t) {
@@ -178,7 +179,7 @@ void TestMainWindow::fullBoxShowsWholeText() {
     QFETCH(QString, text);
 
     MainWindowFixture f;
-    frmOrdwen &w = f.open();
+    MainWindowParts &w = f.open();
     auto *edit = w.findChild<QLineEdit *>(box);
     QVERIFY(edit);
     QCOMPARE(text.size(), edit->maxLength());
@@ -205,7 +206,7 @@ void TestMainWindow::shortListsShowEveryColumn() {
                                              "('QDN-%1', 'Buy soap', '2024-03-05 14:30:00')")
                                   .arg(i)));
     }
-    frmOrdwen &w = f.open();
+    MainWindowParts &w = f.open();
     for (const auto &[list, tab] : {std::pair{w.lvInvoices, 3}, std::pair{w.lvNotes, 4}}) {
         w.tabMain->setCurrentIndex(tab);
         QApplication::processEvents();
@@ -217,7 +218,7 @@ void TestMainWindow::shortListsShowEveryColumn() {
 
 void TestMainWindow::optionButtonClickedAnywhere() {
     MainWindowFixture f;
-    frmOrdwen &w = f.open();
+    MainWindowParts &w = f.open();
     // Wherever a click lands on an option button it switches that button on: at the circle,
     // and at the far end of the space the button takes.
     for (int tab : {0, 1}) {
@@ -258,7 +259,7 @@ void TestMainWindow::typingLimits() {
     QFETCH(int, limit);
 
     MainWindowFixture f;
-    frmOrdwen &w = f.open();
+    MainWindowParts &w = f.open();
     auto *edit = w.findChild<QLineEdit *>(box);
     QVERIFY(edit);
     w.tabMain->setCurrentIndex(box.startsWith(QLatin1String("txtAdd")) ? 0 : 1);
@@ -286,7 +287,7 @@ void TestMainWindow::enterMovesOn() {
     QFETCH(int, focusAfter);
 
     MainWindowFixture f;
-    frmOrdwen &w = f.open();
+    MainWindowParts &w = f.open();
     const bool add = array == QLatin1String("txtAdd");
     w.tabMain->setCurrentIndex(add ? 0 : 1);
     QApplication::processEvents();
@@ -311,7 +312,7 @@ void TestMainWindow::exitEndsProgram_data() {
 void TestMainWindow::exitEndsProgram() {
     QFETCH(bool, byMenu);
     MainWindowFixture f;
-    frmOrdwen &w = f.open();
+    MainWindowParts &w = f.open();
     QVERIFY(modGlobal::objHouse);
     if (byMenu)
         w.mnuFileExit->trigger();
@@ -327,7 +328,7 @@ void TestMainWindow::updateProfileIsModal() {
                                          "City, State, Zip, Phone, Email, FullName) "
                                          "VALUES ('OWN-1', 'Lee', 'Ann', 'Sparkle', '1 Rd', 'Ottawa', 'ON', "
                                          "'K1A', '555', 'a@b.c', 'Ann Lee')")));
-    frmOrdwen &w = f.open();
+    MainWindowParts &w = f.open();
     bool shown = false;
     bool ownedAndModal = false;
     QString company;
@@ -336,7 +337,7 @@ void TestMainWindow::updateProfileIsModal() {
         QWidget *active = QApplication::activeModalWidget();
         if (auto *profile = qobject_cast<frmEditOwner *>(active)) {
             shown = true;
-            ownedAndModal = profile->isModal() && profile->parentWidget() == &w;
+            ownedAndModal = profile->isModal() && profile->parentWidget() == &w.w;
             company = profile->txtBox[2]->text();
             profile->reject();
         } else if (active) {
@@ -354,7 +355,7 @@ void TestMainWindow::updateProfileIsModal() {
 // nor shrunk over the buttons.
 void TestMainWindow::windowKeepsTheSizeOfItsLayout() {
     MainWindowFixture f;
-    frmOrdwen &w = f.open();
+    MainWindowParts &w = f.open();
     const QSize size = w.size();
     QCOMPARE(w.minimumSize(), w.maximumSize());
     QVERIFY(size.width() >= w.centralWidget()->width() && size.height() > w.centralWidget()->height());
@@ -371,7 +372,7 @@ void TestMainWindow::windowKeepsTheSizeOfItsLayout() {
 // click on it reaches the box. No two inputs of a tab share a name.
 void TestMainWindow::everyInputIsNamedByItsLabel() {
     MainWindowFixture f;
-    frmOrdwen &w = f.open();
+    MainWindowParts &w = f.open();
     w.cboBoxAdd[0]->setCurrentIndex(3);
     w.cboBoxEdit->setCurrentIndex(3);
     QHash<QWidget *, QLabel *> labelOf;
@@ -422,7 +423,7 @@ void TestMainWindow::menuWindowsOpenOnce() {
     MainWindowFixture f;
     for (const char *delivered : {"text", "help"})
         f.folder.copyDelivered(QString::fromLatin1(delivered));
-    frmOrdwen &w = f.open();
+    MainWindowParts &w = f.open();
     auto *action = w.findChild<QAction *>(menu);
     QVERIFY(action);
     auto opened = [&window] {
@@ -455,7 +456,7 @@ void TestMainWindow::menuWindowsOpenOnce() {
 void TestMainWindow::aboutOkClosesOnlyIt() {
     MainWindowFixture f;
     f.folder.copyDelivered(QStringLiteral("text"));
-    frmOrdwen &w = f.open();
+    MainWindowParts &w = f.open();
     w.mnuFileAddAddress->trigger();
     w.mnuAbout->trigger();
     QPointer<frmAbout> guard = w.findChild<frmAbout *>();

@@ -49,7 +49,7 @@ struct NotesFixture {
 
     MainWindowFixture f;
     std::shared_ptr<FakePrinters> printers;
-    frmOrdwen *w = nullptr;
+    MainWindowParts *w = nullptr;
 };
 
 const QString crlf2 = QStringLiteral("\r\n\r\n");

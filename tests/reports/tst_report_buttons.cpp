@@ -45,7 +45,7 @@ struct ButtonsFixture : MainWindowFixture {
     }
     QPushButton *button(const QString &name) { return w->findChild<QPushButton *>(name); }
     void click(const QString &name) {
-        w->tabMain->setCurrentIndex(3);
+        parts->tabMain->setCurrentIndex(3);
         QTest::mouseClick(button(name), Qt::LeftButton);
         QApplication::processEvents();
     }

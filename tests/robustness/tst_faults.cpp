@@ -81,7 +81,7 @@ private:
 };
 
 // The Clipboard tab with a note typed and saved.
-void saveNote(frmOrdwen &w, const QString &text) {
+void saveNote(MainWindowParts &w, const QString &text) {
     w.tabMain->setCurrentIndex(4);
     w.cmdClearNote->click();
     w.rtNotes->setPlainText(text);
@@ -191,7 +191,7 @@ void TestFaults::saveMeetsABrokenDatabase() {
     }
     const QList<QVariantMap> storedBefore =
         f.folder.rows(QStringLiteral("SELECT * FROM tblNotes ORDER BY ID"));
-    frmOrdwen &w = f.open();
+    MainWindowParts &w = f.open();
     QCOMPARE(w.lvNotes->topLevelItemCount(), 40);
 
     const QString database = f.folder.databasePath();
@@ -282,7 +282,7 @@ void TestFaults::errorLogCannotBeWritten_data() {
 void TestFaults::errorLogCannotBeWritten() {
     QFETCH(QString, fault);
     MainWindowFixture f;
-    frmOrdwen &w = f.open();
+    MainWindowParts &w = f.open();
     const QString log = f.folder.errorLogPath();
     QVERIFY(QFile::setPermissions(f.folder.databasePath(), QFileDevice::ReadOwner));
     if (fault == QLatin1String("folder named error.log")) {
@@ -486,7 +486,7 @@ void TestFaults::printingFails() {
     QVERIFY(f.folder.exec(QStringLiteral("INSERT INTO tblNotes (NoteID, NoteText, AddDate) VALUES "
                                          "('QDN-1', 'Window cleaner''s number', '2024-03-04 09:00:00')")));
     const QList<QVariantMap> notesBefore = f.folder.rows(QStringLiteral("SELECT * FROM tblNotes"));
-    frmOrdwen &w = f.open();
+    MainWindowParts &w = f.open();
 
     const QString printed = f.folder.filePath(QStringLiteral("printed"));
     if (fault == QLatin1String("refused")) {
@@ -568,7 +568,7 @@ void TestFaults::savesWhileAReportIsOpen() {
     } release;
     QVERIFY(f.seedClient(QStringLiteral("QD-1"), QStringLiteral("Home"), QStringLiteral("Ann Lee"),
                          QStringLiteral("Ottawa")));
-    frmOrdwen &w = f.open();
+    MainWindowParts &w = f.open();
     w.tabMain->setCurrentIndex(3);
     QTest::mouseClick(w.cmdClientList, Qt::LeftButton);
     QWidget *preview = nullptr;

@@ -40,7 +40,7 @@ class TestFind : public QObject {
     Q_OBJECT
 
     // Seeds two clients, two invoices and two notes and opens the main window.
-    static frmOrdwen &openWithRecords(MainWindowFixture &f) {
+    static MainWindowParts &openWithRecords(MainWindowFixture &f) {
         f.seedClient(QStringLiteral("QD-1"), QStringLiteral("Home"), QStringLiteral("Anna Berg"),
                      QStringLiteral("Oakville"));
         f.seedClient(QStringLiteral("QD-2"), QStringLiteral("Commercial"), QStringLiteral("Bert Lund"),
@@ -108,9 +108,9 @@ private slots:
 
     void toolsMenuBetweenFileAndHelp() {
         MainWindowFixture f;
-        frmOrdwen &w = f.open();
+        MainWindowParts &w = f.open();
         QStringList menus;
-        for (const QAction *action : w.menuBar()->actions())
+        for (const QAction *action : w->menuBar()->actions())
             menus << action->text();
         QCOMPARE(menus,
                  (QStringList{QStringLiteral("&File"), QStringLiteral("&Tools"), QStringLiteral("&Help")}));
@@ -153,10 +153,10 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, key);
         MainWindowFixture f;
-        frmOrdwen &w = openWithRecords(f);
+        MainWindowParts &w = openWithRecords(f);
         w.tabMain->setCurrentIndex(tab);
-        QTest::keyClick(&w, Qt::Key_F, Qt::ControlModifier);
-        tools::frmFind *find = findWindow(&w);
+        QTest::keyClick(&w.w, Qt::Key_F, Qt::ControlModifier);
+        tools::frmFind *find = findWindow(&w.w);
         QVERIFY(find && find->isVisible());
         QTest::keyClicks(find->txtFind, text);
         QTest::keyClick(find->txtFind, Qt::Key_Return);
@@ -199,10 +199,10 @@ private slots:
              {std::pair{"QD-1", "Ann Lee"}, {"QD-2", "Bo Dean"}, {"QD-3", "Cy Hanna"}})
             f.seedClient(QString::fromLatin1(id), QStringLiteral("Home"), QString::fromLatin1(name),
                          QStringLiteral("Town"));
-        frmOrdwen &w = f.open();
+        MainWindowParts &w = f.open();
         w.tabMain->setCurrentIndex(1);
         w.mnuToolsFind->trigger();
-        tools::frmFind *find = findWindow(&w);
+        tools::frmFind *find = findWindow(&w.w);
         QVERIFY(find);
         find->txtFind->setText(QStringLiteral("ANN"));
         QStringList chosen;
@@ -220,7 +220,7 @@ private slots:
         QCOMPARE(w.lblID->text(), QStringLiteral("QD-3"));
         // Ctrl+F again brings the same window forward with its text.
         w.mnuToolsFind->trigger();
-        QCOMPARE(findWindow(&w), find);
+        QCOMPARE(findWindow(&w.w), find);
         QCOMPARE(find->txtFind->text(), QStringLiteral("ANN"));
         QCOMPARE(w.findChildren<tools::frmFind *>().size(), 1);
     }
@@ -246,12 +246,12 @@ private slots:
         QFETCH(QString, message);
         QFETCH(int, icon);
         MainWindowFixture f;
-        frmOrdwen &w = openWithRecords(f);
+        MainWindowParts &w = openWithRecords(f);
         MainWindowFixture::clickRow(w.lvClients, 0);
         const QString before = w.lblID->text();
         w.tabMain->setCurrentIndex(tab);
         w.mnuToolsFind->trigger();
-        tools::frmFind *find = findWindow(&w);
+        tools::frmFind *find = findWindow(&w.w);
         find->txtFind->setText(text);
         f.boxes.answer(QMessageBox::Ok);
         QVERIFY(!find->cmdFindNext_Click());
@@ -265,10 +265,10 @@ private slots:
 
     void emptyTextCannotBeSought() {
         MainWindowFixture f;
-        frmOrdwen &w = openWithRecords(f);
+        MainWindowParts &w = openWithRecords(f);
         w.tabMain->setCurrentIndex(1);
         w.mnuToolsFind->trigger();
-        tools::frmFind *find = findWindow(&w);
+        tools::frmFind *find = findWindow(&w.w);
         QVERIFY(!find->cmdFindNext->isEnabled());
         QTest::keyClicks(find->txtFind, QStringLiteral("a"));
         QVERIFY(find->cmdFindNext->isEnabled());

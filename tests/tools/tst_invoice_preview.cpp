@@ -86,7 +86,7 @@ private slots:
             QFAIL("pdftotext (poppler-utils) is needed: run scripts/setup.sh");
         MainWindowFixture f;
         seedInvoices(f);
-        frmOrdwen &w = f.open();
+        MainWindowParts &w = f.open();
         const QByteArray records = fileBytes(f.folder.databasePath());
         w.tabMain->setCurrentIndex(3);
         MainWindowFixture::clickRow(w.lvInvoices, MainWindowFixture::rowOf(w.lvInvoices, invoiceID));
@@ -97,7 +97,7 @@ private slots:
         const QList<reports::frmReportPreview *> open = previews();
         QCOMPARE(open.size(), 1);
         reports::frmReportPreview *preview = open[0];
-        QCOMPARE(preview->parentWidget(), &w);
+        QCOMPARE(preview->parentWidget(), &w.w);
         QCOMPARE(preview->Model().ReportLayout().name, QStringLiteral("rptInvoice"));
         QCOMPARE(preview->Model().PageCount(), 1);
         const QString page = preview->Model().Texts(0).join(QLatin1Char('|'));
@@ -119,11 +119,11 @@ private slots:
     void onePreviewAtATime() {
         MainWindowFixture f;
         seedInvoices(f);
-        frmOrdwen &w = f.open();
-        reports::frmReportPreview *first = tools::PreviewInvoice(&w, QStringLiteral("INV-1"));
+        MainWindowParts &w = f.open();
+        reports::frmReportPreview *first = tools::PreviewInvoice(&w.w, QStringLiteral("INV-1"));
         QVERIFY(first);
         const QPointer<reports::frmReportPreview> earlier(first);
-        reports::frmReportPreview *second = tools::PreviewInvoice(&w, QStringLiteral("INV-2"));
+        reports::frmReportPreview *second = tools::PreviewInvoice(&w.w, QStringLiteral("INV-2"));
         QVERIFY(second);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(earlier.isNull() || !earlier->isVisible());
@@ -149,7 +149,7 @@ private slots:
         QFETCH(int, icon);
         MainWindowFixture f;
         seedInvoices(f);
-        frmOrdwen &w = f.open();
+        MainWindowParts &w = f.open();
         w.tabMain->setCurrentIndex(3);
         if (!invoiceID.isEmpty()) {
             MainWindowFixture::clickRow(w.lvInvoices, MainWindowFixture::rowOf(w.lvInvoices, invoiceID));

@@ -275,7 +275,7 @@ private slots:
         QVERIFY(
             f.folder.exec(QStringLiteral("INSERT INTO tblInvoices (InvoiceID, ClientID, ServiceDate, Client) "
                                          "VALUES ('INV-1', 'QD-2', '2024-03-04', 'Bert Lund')")));
-        frmOrdwen &w = f.open();
+        MainWindowParts &w = f.open();
         QCOMPARE(w.lvClients->topLevelItemCount(), 2);
         QCOMPARE(w.lvInvoices->topLevelItemCount(), 1);
         // Bert is chosen on every tab that can choose him.
@@ -291,7 +291,7 @@ private slots:
         QCOMPARE(w.lblBillID->text(), QStringLiteral("QD-2"));
         QCOMPARE(w.lblInvoice[0]->text(), QStringLiteral("INV-1"));
 
-        tools::frmRestore window(&w, [&w] { w.RefillAfterRestore(); });
+        tools::frmRestore window(&w.w, [&w] { w.RefillAfterRestore(); });
         window.Form_Load();
         QCOMPARE(window.lvCopies->topLevelItemCount(), 1);
 
@@ -354,10 +354,10 @@ private slots:
         QVERIFY(QDir().mkpath(f.folder.filePath(QStringLiteral("home/backup"))));
         const QString copy = f.folder.filePath(QStringLiteral("home/backup/home-2026-12-01.qd"));
         QVERIFY(writeBytes(copy, QByteArray("garbage").repeated(100)));
-        frmOrdwen &w = f.open();
+        MainWindowParts &w = f.open();
         const QByteArray records = fileBytes(f.folder.databasePath());
 
-        tools::frmRestore window(&w, [&w] { w.RefillAfterRestore(); });
+        tools::frmRestore window(&w.w, [&w] { w.RefillAfterRestore(); });
         window.Form_Load();
         window.lvCopies->ChooseRow(0);
         f.boxes.answer({QMessageBox::Yes, QMessageBox::Ok});
@@ -374,7 +374,7 @@ private slots:
 
     void menuOpensTheRestoreWindow() {
         MainWindowFixture f;
-        frmOrdwen &w = f.open();
+        MainWindowParts &w = f.open();
         bool shown = false;
         QTimer poll;
         connect(&poll, &QTimer::timeout, this, [&] {

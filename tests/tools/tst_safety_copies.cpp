@@ -5,8 +5,8 @@
 #include "TestMain.h"
 #include "ToolsFixture.h"
 
+#include "MainWindowParts.h"
 #include "controls/ListView.h"
-#include "main_window/frmOrdwen.h"
 #include "startup/frmSplash.h"
 #include "startup/modMain.h"
 #include "tools/SafetyCopies.h"
@@ -284,7 +284,7 @@ private slots:
         start();
         QCOMPARE(fileBytes(folder->databasePath()), records);
         // The main window shows the records as on any other day.
-        QCOMPARE(modMain::MainWindow()->lvClients->topLevelItemCount(), 1);
+        QCOMPARE(MainWindowParts(*modMain::MainWindow()).lvClients->topLevelItemCount(), 1);
 
         const QStringList lines = logLines(folder->errorLog());
         QCOMPARE(lines.size(), 9);

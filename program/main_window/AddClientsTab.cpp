@@ -1,11 +1,16 @@
 // Tab 0, "Add Clients": labels on the left, the entry boxes beside them, the option groups
-// and the two decorative pictures on the right.
+// and the two decorative pictures on the right; saving a new client.
+#include "AddClientsTab.h"
 #include "ClientForm.h"
+#include "ClientRules.h"
 #include "frmOrdwen.h"
 #include "layout_helpers.h"
 
 #include "controls/Builders.h"
+#include "controls/EnterMovesOn.h"
+#include "controls/Messages.h"
 #include "controls/Twips.h"
+#include "controls/WaitPointer.h"
 
 #include "startup/modGlobal.h"
 
@@ -81,23 +86,70 @@ ClientForm::Layout AddFormLayout() {
 
 } // namespace
 
-QWidget *frmOrdwen::BuildAddTab() {
-    auto *page = new QWidget;
-    page->setObjectName(QStringLiteral("tabAddClients"));
+AddClientsTab::AddClientsTab(frmOrdwen &main) : m_main(main) {
+    setObjectName(QStringLiteral("tabAddClients"));
 
-    m_addForm = new ClientForm(AddFormLayout(), page);
-    m_addForm->setObjectName(QStringLiteral("clientFormAdd"));
-    BindClientForm(m_addForm, cboBoxAdd[0], txtAdd, rtBoxAdd, optSchedule, optService, optFee, optBilling,
-                   optPets);
+    m_form = new ClientForm(AddFormLayout(), this);
+    m_form->setObjectName(QStringLiteral("clientFormAdd"));
 
-    imgBox_1 = picture(page, QStringLiteral("imgBox_1"), Twips::Rect(7200, 5370, 2370, 2250),
+    imgBox_1 = picture(this, QStringLiteral("imgBox_1"), Twips::Rect(7200, 5370, 2370, 2250),
                        QStringLiteral("images/box_1.png"));
-    imgBox_2 = picture(page, QStringLiteral("imgBox_2"), Twips::Rect(9720, 5370, 2370, 2250),
+    imgBox_2 = picture(this, QStringLiteral("imgBox_2"), Twips::Rect(9720, 5370, 2370, 2250),
                        QStringLiteral("images/box_2.png"));
 
-    cmdSaveAdd = controls::Button(page, QStringLiteral("cmdSaveAdd"), QStringLiteral("&Save"),
+    cmdSaveAdd = controls::Button(this, QStringLiteral("cmdSaveAdd"), QStringLiteral("&Save"),
                                   Twips::Rect(7200, 7830, 2370, 480));
-    cmdClearAdd = controls::Button(page, QStringLiteral("cmdClearAdd"), QStringLiteral("&Clear All Fields"),
+    cmdClearAdd = controls::Button(this, QStringLiteral("cmdClearAdd"), QStringLiteral("&Clear All Fields"),
                                    Twips::Rect(9720, 7830, 2370, 480));
-    return page;
+
+    connect(cmdSaveAdd, &QPushButton::clicked, this, &AddClientsTab::cmdSaveAdd_Click);
+    connect(cmdClearAdd, &QPushButton::clicked, this, &AddClientsTab::cmdClearAdd_Click);
+    auto *enter = new controls::EnterMovesOn(this);
+    enter->Handle(m_form->boxes(), [this](int index, int &KeyAscii) { txtAdd_KeyPress(index, KeyAscii); });
+}
+
+bool AddClientsTab::ValidateNewClient() {
+    return !messages::ShowRefusal(window(), rules::CheckNewClient(m_form->values()),
+                                  [this](int field) { return m_form->field(field); });
+}
+
+void AddClientsTab::cmdSaveAdd_Click() {
+    modGlobal::TrimTextBoxes(*window());
+    if (!ValidateNewClient())
+        return;
+    controls::WaitPointer wait;
+    messages::SaveOutcome outcome{
+        .clear = [this] { cmdClearAdd_Click(); },
+        .refill = [this] { m_main.RefillClientLists(); },
+        .question = QStringLiteral("New Client Record Saved! ") + messages::LineBreaks +
+                    QStringLiteral("Do you want to add another Client record? "),
+        .title = QStringLiteral("Record Saved Successfully"),
+        .onYes = {},
+        .onNo = [this] { m_main.ShowFirstTab(); },
+        .failure = QStringLiteral("Client Record was NOT Saved! "),
+        .onFailure = {},
+    };
+    // Without a readable number there is no identifier to store: nothing is saved, and
+    // what was typed stays for another try.
+    const QString clientID = m_main.NewClientID();
+    bool saved = false;
+    if (!clientID.isEmpty()) {
+        const ClientRecord client = m_form->values();
+        QStringList values = rules::ClientValues(client, clientID);
+        const float fee = rules::ClientFee(client);
+        saved = modGlobal::objHouse && modGlobal::objHouse->AddClient(values, fee);
+    }
+    messages::RunOutcome(window(), saved, outcome);
+}
+
+void AddClientsTab::cmdClearAdd_Click() {
+    m_form->clear();
+    m_form->typeBox()->setFocus();
+}
+
+void AddClientsTab::txtAdd_KeyPress(int index, int &KeyAscii) {
+    // Enter moves on from the name to the billing postal code; in the day and the fee
+    // boxes it is left to the box.
+    controls::FocusNextOnEnter(std::span(m_form->boxes()).first(ClientRecord::DayBox + 1), index, KeyAscii,
+                               nullptr);
 }

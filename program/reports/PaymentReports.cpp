@@ -7,6 +7,8 @@
 #include "reports/ReportLayout.h"
 #include "reports/frmReportPreview.h"
 
+#include <functional>
+
 namespace reports {
 
 namespace {
@@ -25,6 +27,29 @@ QPointer<frmReportPreview> &incomePreview() {
 constexpr int FirstYear = 1;
 constexpr int LastYear = 9999;
 
+// Reads the report, lays it out and shows it in place of its earlier preview. Null when the
+// database could not be read, or when `layout` gives no layout (it has told the user why).
+frmReportPreview *showReport(QPointer<frmReportPreview> &window, QWidget *parent,
+                             const std::function<std::optional<ReportRows>(DataReport &)> &read,
+                             const std::function<std::optional<Layout>(const ReportRows &)> &layout) {
+    UnloadPreview(window);
+    PageModel model;
+    {
+        const controls::WaitPointer wait;
+        DataReport &data = DataReport::Instance();
+        const std::optional<ReportRows> report = read(data);
+        if (!report) {
+            TellUnreadable(parent, data.LastError());
+            return nullptr;
+        }
+        const std::optional<Layout> laidOut = layout(*report);
+        if (!laidOut)
+            return nullptr;
+        model = Paginate(*laidOut, report->rows, report->values);
+    }
+    return ShowPreview(window, std::move(model), parent);
+}
+
 } // namespace
 
 frmReportPreview *OpenStatement() {
@@ -40,29 +65,20 @@ frmReportPreview *ShowStatement(const QString &clientID, QWidget *parent) {
         messages::ChooseFirst(parent, QStringLiteral("Select a client to print a statement for! "));
         return nullptr;
     }
-    UnloadPreview(statementPreview());
-    PageModel model;
-    {
-        const controls::WaitPointer wait;
-        DataReport &data = DataReport::Instance();
-        const std::optional<ReportRows> statement = data.Statement(clientID);
-        if (!statement) {
-            TellUnreadable(parent, data.LastError());
-            return nullptr;
-        }
-        if (!statement->known) {
-            messages::ShowMessage(
-                parent,
-                QStringLiteral("The client ") + clientID +
-                    QStringLiteral(" has no record, invoice or payment stored, so there is no "
-                                   "statement to show. "),
-                QMessageBox::Warning);
-            return nullptr;
-        }
-        model = Paginate(rptStatement(statement->values->Value(0, QStringLiteral("Client")).toString()),
-                         statement->rows, statement->values);
-    }
-    return ShowPreview(statementPreview(), std::move(model), parent);
+    return showReport(
+        statementPreview(), parent, [&](DataReport &data) { return data.Statement(clientID); },
+        [&](const ReportRows &statement) -> std::optional<Layout> {
+            if (!statement.known) {
+                messages::ShowMessage(
+                    parent,
+                    QStringLiteral("The client ") + clientID +
+                        QStringLiteral(" has no record, invoice or payment stored, so there is "
+                                       "no statement to show. "),
+                    QMessageBox::Warning);
+                return std::nullopt;
+            }
+            return rptStatement(statement.values->Value(0, QStringLiteral("Client")).toString());
+        });
 }
 
 frmReportPreview *ShowIncomeByMonth(int year, QWidget *parent) {
@@ -75,19 +91,9 @@ frmReportPreview *ShowIncomeByMonth(int year, QWidget *parent) {
                               QMessageBox::Warning);
         return nullptr;
     }
-    UnloadPreview(incomePreview());
-    PageModel model;
-    {
-        const controls::WaitPointer wait;
-        DataReport &data = DataReport::Instance();
-        const std::optional<ReportRows> income = data.IncomeByMonth(year);
-        if (!income) {
-            TellUnreadable(parent, data.LastError());
-            return nullptr;
-        }
-        model = Paginate(rptIncomeByMonth(year), income->rows, income->values);
-    }
-    return ShowPreview(incomePreview(), std::move(model), parent);
+    return showReport(
+        incomePreview(), parent, [&](DataReport &data) { return data.IncomeByMonth(year); },
+        [&](const ReportRows &) -> std::optional<Layout> { return rptIncomeByMonth(year); });
 }
 
 } // namespace reports

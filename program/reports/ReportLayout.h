@@ -94,6 +94,16 @@ struct Layout {
     Section reportFooter;
 };
 
+// A column of a report's table: its head, the column of the rows it shows, where it stands.
+struct TableColumn {
+    const char *head;
+    const char *field;
+    int left;
+    int width;
+    Align align = Align::Left;
+    const char *format = "";
+};
+
 // Element builders, so that each layout reads as its table of positions.
 Element Label(const QString &text, int left, int top, int width, int height, Align align = Align::Left);
 // A caption or heading: bold.

@@ -10,26 +10,19 @@ namespace reports {
 
 namespace {
 
-struct Column {
-    const char *head;
-    const char *field;
-    int left;
-    int width;
-    Align align;
-    const char *format;
-};
+using Column = TableColumn;
 
 constexpr Column statementColumns[] = {
     {"Date", "Date", 144, 1300, Align::Left, FormatShortDate},
-    {"Number", "Number", 1500, 1500, Align::Left, ""},
-    {"Details", "Details", 3060, 3400, Align::Left, ""},
+    {"Number", "Number", 1500, 1500},
+    {"Details", "Details", 3060, 3400},
     {"Invoiced", "Invoiced", 6520, 1400, Align::Right, FormatMoney},
     {"Paid", "Paid", 7980, 1400, Align::Right, FormatMoney},
     {"Balance", "Balance", 9440, 1500, Align::Right, FormatMoney},
 };
 
 constexpr Column incomeColumns[] = {
-    {"Month", "Month", 1440, 2880, Align::Left, ""},
+    {"Month", "Month", 1440, 2880},
     {"Invoiced", "Invoiced", 4464, 2400, Align::Right, FormatMoney},
     {"Received", "Received", 7056, 2400, Align::Right, FormatMoney},
 };
@@ -49,6 +42,23 @@ template <std::size_t N> void addRow(Section &section, const Column (&columns)[N
     for (const Column &c : columns)
         section.elements << TextBox(QLatin1String(c.field), c.left, top, c.width, RowHeight, c.align,
                                     QLatin1String(c.format));
+}
+
+// The page header's column heads below its title (and what stands between), one detail row
+// per table row.
+template <std::size_t N> void addTable(Layout &r, const Column (&columns)[N]) {
+    addColumnHeads(r.pageHeader, columns, 1296);
+    r.pageHeader.height = 1800;
+    r.detail.height = 300;
+    r.detail.keepTogether = true;
+    addRow(r.detail, columns, 0);
+}
+
+// A total: an amount in bold.
+Element total(const char *field, int left, int width) {
+    return Emphasised(TextBox(QLatin1String(field), left, 144, width, RowHeight, Align::Right,
+                              QString::fromLatin1(FormatMoney)),
+                      DefaultPointSize);
 }
 
 Layout standardReport(const QString &name, const QString &caption) {
@@ -96,25 +106,18 @@ Layout rptStatement(const QString &client) {
     AddTitleBlock(r.pageHeader, name);
     r.pageHeader.elements << TextBox(QStringLiteral("Client"), 144, 1008, 7776, RowHeight)
                           << TextBox(QStringLiteral("ClientID"), 8064, 1008, 2880, RowHeight, Align::Right);
-    addColumnHeads(r.pageHeader, statementColumns, 1296);
-    r.pageHeader.height = 1800;
-
-    r.detail.height = 300;
-    r.detail.keepTogether = true;
-    addRow(r.detail, statementColumns, 0);
+    addTable(r, statementColumns);
 
     Section &f = r.reportFooter;
     const QString money = QString::fromLatin1(FormatMoney);
     f.height = 1152;
     f.keepTogether = true;
-    f.elements
-        << HLine(RuleLeft, 72, RuleWidth) << Caption(QStringLiteral("Totals"), 3060, 144, 3400, RowHeight)
-        << Emphasised(TextBox(QStringLiteral("Invoiced"), 6520, 144, 1400, RowHeight, Align::Right, money),
-                      DefaultPointSize)
-        << Emphasised(TextBox(QStringLiteral("Paid"), 7980, 144, 1400, RowHeight, Align::Right, money),
-                      DefaultPointSize)
-        << Caption(QStringLiteral("Amount Due:"), 6520, 576, 2860, 435, Align::Right, 11)
-        << Emphasised(TextBox(QStringLiteral("AmountDue"), 9440, 576, 1500, 435, Align::Right, money), 11);
+    f.elements << HLine(RuleLeft, 72, RuleWidth)
+               << Caption(QStringLiteral("Totals"), 3060, 144, 3400, RowHeight)
+               << total("Invoiced", 6520, 1400) << total("Paid", 7980, 1400)
+               << Caption(QStringLiteral("Amount Due:"), 6520, 576, 2860, 435, Align::Right, 11)
+               << Emphasised(TextBox(QStringLiteral("AmountDue"), 9440, 576, 1500, 435, Align::Right, money),
+                             11);
     return r;
 }
 
@@ -122,27 +125,19 @@ Layout rptIncomeByMonth(int year) {
     const QString name = QStringLiteral("Income by Month ") + QString::number(year);
     Layout r = standardReport(QStringLiteral("rptIncomeByMonth"), QStringLiteral(" - ") + name);
     AddTitleBlock(r.pageHeader, name);
-    addColumnHeads(r.pageHeader, incomeColumns, 1296);
-    r.pageHeader.height = 1800;
-
-    r.detail.height = 300;
-    r.detail.keepTogether = true;
-    addRow(r.detail, incomeColumns, 0);
+    addTable(r, incomeColumns);
 
     // The year's totals, then the months as bars.
     Section &f = r.reportFooter;
     const QString money = QString::fromLatin1(FormatMoney);
     f.keepTogether = true;
-    f.elements
-        << HLine(RuleLeft, 72, RuleWidth) << Caption(QStringLiteral("Year Total"), 1440, 144, 2880, RowHeight)
-        << Emphasised(TextBox(QStringLiteral("Invoiced"), 4464, 144, 2400, RowHeight, Align::Right, money),
-                      DefaultPointSize)
-        << Emphasised(TextBox(QStringLiteral("Received"), 7056, 144, 2400, RowHeight, Align::Right, money),
-                      DefaultPointSize)
-        << BarChart(QStringLiteral("Abbreviation"),
-                    {{QStringLiteral("Invoiced"), QStringLiteral("Invoiced")},
-                     {QStringLiteral("Received"), QStringLiteral("Received")}},
-                    RuleLeft, 864, RuleWidth, 6480, money);
+    f.elements << HLine(RuleLeft, 72, RuleWidth)
+               << Caption(QStringLiteral("Year Total"), 1440, 144, 2880, RowHeight)
+               << total("Invoiced", 4464, 2400) << total("Received", 7056, 2400)
+               << BarChart(QStringLiteral("Abbreviation"),
+                           {{QStringLiteral("Invoiced"), QStringLiteral("Invoiced")},
+                            {QStringLiteral("Received"), QStringLiteral("Received")}},
+                           RuleLeft, 864, RuleWidth, 6480, money);
     f.height = 7488;
     return r;
 }

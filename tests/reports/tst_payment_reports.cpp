@@ -56,6 +56,8 @@ private slots:
     void incomeByMonth_data();
     void incomeByMonth();
     void longStatementPages();
+    void refused_data();
+    void refused();
 };
 
 void TestPaymentReports::statement_data() {
@@ -193,6 +195,34 @@ void TestPaymentReports::longStatementPages() {
              (QStringList{"Amount Due:", "$1,000.00"}));
     QCOMPARE(model.Texts(2).mid(model.Texts(2).size() - 6),
              (QStringList{"Page", "3", "of", "3", "Brisola v2.0", "www.brisola.example.org"}));
+}
+
+void TestPaymentReports::refused_data() {
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<QString>("client");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("client with nothing stored")
+        << "SELECT 1"
+        << "QD-9"
+        << "The client QD-9 has no record, invoice or payment stored, so there is no statement to show. ";
+    QTest::newRow("database without payments") << "DROP TABLE tblPayments"
+                                               << "QD-1"
+                                               << "The report could not read the database:\r\nno such table: "
+                                                  "tblPayments Unable to execute statement ";
+}
+
+void TestPaymentReports::refused() {
+    QFETCH(QString, sql);
+    QFETCH(QString, client);
+    QFETCH(QString, message);
+    ReportFixture f;
+    QVERIFY(f.seedClient("QD-1", "Home", "Ann Smith") && f.folder.exec(sql));
+    f.boxes.answer(QMessageBox::Ok);
+    QVERIFY(!ShowStatement(client, nullptr));
+    QVERIFY(!OpenStatement());
+    QCOMPARE(f.boxes.count(), 1);
+    QCOMPARE(f.boxes.last().text, message);
+    QVERIFY(!QApplication::overrideCursor());
 }
 
 BRISOLA_TEST_MAIN(TestPaymentReports)

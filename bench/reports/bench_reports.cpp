@@ -17,6 +17,9 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QWindow>
@@ -35,6 +38,34 @@ long residentKiB() {
             return line.mid(6).trimmed().split(' ').value(0).toLong();
     }
     return 0;
+}
+
+// One payment per invoice, as the window would have recorded them: paid some days after the
+// service, in full for every third invoice and half otherwise, by the five methods in turn.
+// One long-standing client holds a tenth of the invoices, so that its statement runs over
+// hundreds of pages.
+bool addPayments(const QString &database) {
+    bool ok = false;
+    {
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("benchPayments"));
+        db.setDatabaseName(database);
+        QSqlQuery query(db);
+        ok = db.open() &&
+             query.exec(QStringLiteral("UPDATE tblInvoices SET ClientID = 'QD-1' WHERE ID % 10 = 0")) &&
+             query.exec(QStringLiteral(
+                 "INSERT INTO tblPayments (PaymentID, InvoiceID, ClientID, PaidDate, Amount, Method, Notes, "
+                 "AddDate) SELECT 'PAY-' || ID, InvoiceID, ClientID, date(ServiceDate, '+' || (ID % 40) || "
+                 "' days'), ROUND(CASE WHEN ID % 3 = 0 THEN TotalAmt ELSE TotalAmt / 2 END, 2), "
+                 "CASE ID % 5 WHEN 0 THEN 'Cash' WHEN 1 THEN 'Check' WHEN 2 THEN 'Card' WHEN 3 THEN "
+                 "'Transfer' "
+                 "ELSE 'Other' END, '', AddDate FROM tblInvoices ORDER BY ID"));
+        if (!ok)
+            std::fprintf(stderr, "payments: %s\n", qPrintable(query.lastError().text()));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("benchPayments"));
+    return ok;
 }
 
 double seconds(const std::function<void()> &work, int repeat = 1) {
@@ -68,6 +99,8 @@ int main(int argc, char **argv) {
         std::fprintf(stderr, "could not create the database\n");
         return 1;
     }
+    if (!addPayments(folder.filePath(QStringLiteral("home/home.qd"))))
+        return 1;
     modGlobal::SetApplicationFolder(folder.path());
     modGlobal::strCompany = QStringLiteral("Sparkle Cleaning");
     modGlobal::strOwnerName = QStringLiteral("Maria Lopez");
@@ -121,12 +154,69 @@ int main(int argc, char **argv) {
             << QFileInfo(pdf).size() / 1024 << " | " << pdfKiB << " |\n";
         out.flush();
     }
+    // The payments reports: reading (several statements and the sums), laying out, every
+    // element's text, and the PDF.
+    out << "\n| payments report | read (s) | layout (s) | every element's text (s) | pages | read, layout "
+           "and "
+           "text (s) | PDF (s) |\n|---|---|---|---|---|---|---|\n";
+    struct PaymentsCase {
+        const char *name;
+        std::function<std::optional<ReportRows>()> read;
+        std::function<Layout()> layout;
+    };
+    const PaymentsCase paymentCases[] = {
+        {"rptIncomeByMonth 2020", [&] { return data.IncomeByMonth(2020); },
+         [] { return rptIncomeByMonth(2020); }},
+        {"rptStatement QD-1", [&] { return data.Statement(QStringLiteral("QD-1")); },
+         [] { return rptStatement(QStringLiteral("client")); }},
+    };
+    for (const PaymentsCase &c : paymentCases) {
+        constexpr int Repeat = 5;
+        std::optional<ReportRows> rows;
+        PageModel model;
+        qsizetype elements = 0;
+        const double read = seconds([&] { rows = c.read(); }, Repeat);
+        if (!rows) {
+            std::fprintf(stderr, "%s: %s\n", c.name, qPrintable(data.LastError()));
+            return 1;
+        }
+        const Layout layout = c.layout();
+        const double lay = seconds([&] { model = Paginate(layout, rows->rows, rows->values); }, Repeat);
+        const double texts = seconds(
+            [&] {
+                for (int page = 0; page < model.PageCount(); ++page)
+                    elements += model.Items(page).size();
+            },
+            Repeat);
+        const double whole = seconds(
+            [&] {
+                const std::optional<ReportRows> again = c.read();
+                const PageModel laid = Paginate(c.layout(), again->rows, again->values);
+                for (int page = 0; page < laid.PageCount(); ++page)
+                    elements += laid.Items(page).size();
+            },
+            Repeat);
+        const double paint =
+            seconds([&] { SavePdf(model, folder.filePath(QStringLiteral("payments.pdf"))); });
+        out << "| " << c.name << " | " << QString::number(read, 'f', 4) << " | "
+            << QString::number(lay, 'f', 4) << " | " << QString::number(texts, 'f', 4) << " | "
+            << model.PageCount() << " | " << QString::number(whole, 'f', 4) << " | "
+            << QString::number(paint, 'f', 3) << " |\n";
+        out.flush();
+    }
+
     // What the user waits for after a click: reading, laying out, the window and its first
     // painted pages.
-    for (ListReport report : {ListReport::rptClient, ListReport::rptClientList}) {
+    const std::function<frmReportPreview *()> previews[] = {
+        [] { return ShowReport(ListReport::rptClient, nullptr); },
+        [] { return ShowReport(ListReport::rptClientList, nullptr); },
+        [] { return ShowIncomeByMonth(2020, nullptr); },
+        [] { return ShowStatement(QStringLiteral("QD-1"), nullptr); },
+    };
+    for (const auto &show : previews) {
         frmReportPreview *window = nullptr;
         const double open = seconds([&] {
-            window = ShowReport(report, nullptr);
+            window = show();
             QElapsedTimer wait;
             wait.start();
             while (!(window->windowHandle() && window->windowHandle()->isExposed()) && wait.elapsed() < 2000)
@@ -136,7 +226,7 @@ int main(int argc, char **argv) {
         out << "preview of " << window->objectName() << " (" << window->Model().PageCount()
             << " pages) open and painted in " << QString::number(open, 'f', 3)
             << " s, pages painted: " << window->View()->PaintedPages().size() << "\n";
-        UnloadReport(report);
+        window->Unload();
         QApplication::processEvents();
     }
     out << "resident memory at the end (KiB): " << residentKiB() << "\n";

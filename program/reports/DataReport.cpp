@@ -85,16 +85,16 @@ Grouping parseGrouping(const QString &text) {
 
 // Runs one statement and copies its rows out, so that no read stays pending on the
 // connection (a pending read would keep the file locked against the program's saves).
-RowsetPtr runStatement(const QSqlDatabase &db, const QString &statement, const QVariant &parameter,
-                       bool hasParameter, QString &error) {
+RowsetPtr runStatement(const QSqlDatabase &db, const QString &statement, const QVariantList &parameters,
+                       QString &error) {
     QSqlQuery query(db);
     query.setForwardOnly(true);
     if (!query.prepare(statement)) {
         error = query.lastError().text();
         return nullptr;
     }
-    if (hasParameter)
-        query.addBindValue(parameter.isValid() ? parameter.toString() : QString());
+    for (const QVariant &parameter : parameters)
+        query.addBindValue(parameter);
     if (!query.exec()) {
         error = query.lastError().text();
         return nullptr;
@@ -357,19 +357,29 @@ bool DataReport::Execute(Command command, const QVariant &parameter) {
     const QString text = CommandText(command);
     if (command == Command::cmdClientByType_Grouping) {
         const Grouping grouping = parseGrouping(text);
-        const RowsetPtr rows = runStatement(db, grouping.statement, QVariant(), false, m_lastError);
+        const RowsetPtr rows = runStatement(db, grouping.statement, {}, m_lastError);
         if (!rows)
             return false;
         result = groupRows(*rows, grouping);
         return true;
     }
     const bool hasParameter = command == Command::cmdInvoice || command == Command::cmdNotes;
-    result = runStatement(db, text, parameter, hasParameter, m_lastError);
+    QVariantList parameters;
+    if (hasParameter)
+        parameters << (parameter.isValid() ? parameter.toString() : QString());
+    result = runStatement(db, text, parameters, m_lastError);
     // The engine orders text by character code ("O'Neil" before "adams", "Ábel" last); the
     // reports list names as a reader looks them up.
     if (result)
         sortAsRead(*result, orderColumns(text));
     return bool(result);
+}
+
+RowsetPtr DataReport::Query(const QString &statement, const QVariantList &parameters) {
+    m_lastError.clear();
+    if (!Connect())
+        return nullptr;
+    return runStatement(QSqlDatabase::database(ConnectionName(), false), statement, parameters, m_lastError);
 }
 
 RowsetPtr DataReport::Result(Command command) const {

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 namespace reports {
 
@@ -51,6 +52,14 @@ using RowsetPtr = std::shared_ptr<Rowset>;
 enum class Command { cmdAddress, cmdClients, cmdInvoice, cmdNotes, cmdClientByType_Grouping };
 inline constexpr int CommandCount = 5;
 
+// What a report read by several statements is laid out from: its rows, and one row of values
+// of the report as a whole that its headers and footers print.
+struct ReportRows {
+    RowsetPtr rows;
+    RowsetPtr values;
+    bool known = true; // false: nothing of what the report is about is stored
+};
+
 class DataReport {
 public:
     // The one program-wide data source, created on first use.
@@ -79,6 +88,19 @@ public:
     bool IsOpen(Command command) const;
     void Close(Command command);
 
+    // One client's statement of account. Values: the business block (Company, Address,
+    // CompanyAddress, Phone, Email), the client's billing address (ClientID, Client, and the
+    // lines BillTo1 to BillTo3 without gaps: from the client record, or for a deleted client
+    // from its latest invoice) and the totals (Invoiced, Paid, AmountDue). Rows: Date, Number, Details,
+    // Invoiced, Paid, Balance: every invoice and payment in date order, an invoice before a
+    // payment of the same day, each with the balance after it. Amounts are summed in cents.
+    // Nothing when the database cannot be read (LastError says why).
+    std::optional<ReportRows> Statement(const QString &clientID);
+    // One year's income. Rows: Month, Abbreviation, Invoiced (TotalAmt of the invoices by
+    // service date), Received (payments by paid date), January to December. Values: Year,
+    // Invoiced, Received for the whole year.
+    std::optional<ReportRows> IncomeByMonth(int year);
+
     bool IsConnected() const;
     // The engine's message for the last failed run.
     QString LastError() const { return m_lastError; }
@@ -86,6 +108,8 @@ public:
 private:
     DataReport();
     bool Connect();
+    // Runs one statement with its parameters bound in order; null on failure (LastError).
+    RowsetPtr Query(const QString &statement, const QVariantList &parameters = {});
     void Disconnect();
 
     std::array<RowsetPtr, CommandCount> m_results{};

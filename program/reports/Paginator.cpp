@@ -134,6 +134,8 @@ QString FormatValue(const QVariant &value, const QString &format) {
         double number = 0;
         return isNumber(value, number) ? twoDecimals(number, false) : value.toString();
     }
+    if (format == QLatin1String(FormatShortDate))
+        return controls::DateText(value, false);
     if (format == QLatin1String(FormatLongDate)) {
         const QDate date = readDate(value);
         return date.isValid() ? english().toString(date, QString::fromLatin1(FormatLongDate))
@@ -205,6 +207,10 @@ QString PageModel::ElementText(const Element &element, const Placed &placed, int
         return QString::number(child ? child->RowCount() : 0);
     }
     case ElementKind::TextBox: {
+        const bool reportBand = placed.band == Band::ReportHeader || placed.band == Band::PageHeader ||
+                                placed.band == Band::PageFooter || placed.band == Band::ReportFooter;
+        if (reportBand)
+            return m_values ? FormatValue(m_values->Value(0, element.text), element.format) : QString();
         if (!m_rows)
             return QString();
         const bool groupBand = placed.band == Band::GroupHeader || placed.band == Band::GroupFooter;
@@ -218,9 +224,100 @@ QString PageModel::ElementText(const Element &element, const Placed &placed, int
     }
     case ElementKind::HLine:
     case ElementKind::VLine:
+    case ElementKind::BarChart:
+    case ElementKind::Bar:
         break;
     }
     return QString();
+}
+
+void PageModel::AppendChart(QList<PageItem> &items, const Element &chart, int left, int top) const {
+    // Room for the value axis's labels on the left, the legend above, the row labels below.
+    constexpr int AxisLabelWidth = 1300;
+    constexpr int LabelHeight = 285;
+    constexpr int Gap = 72;
+    constexpr int Swatch = 180;
+    constexpr int Ticks = 4;
+    const int plotLeft = left + AxisLabelWidth + Gap;
+    const int plotRight = left + chart.width;
+    const int plotTop = top + LabelHeight + Gap + LabelHeight / 2;
+    const int plotBottom = top + chart.height - LabelHeight - Gap;
+    const int plotHeight = std::max(0, plotBottom - plotTop);
+    const int rowCount = m_rows ? m_rows->RowCount() : 0;
+    const int seriesCount = int(chart.series.size());
+
+    auto label = [&](const QString &text, int x, int y, int width, Align align) {
+        PageItem item{ElementKind::Label, x,    y, width, LabelHeight, text, align, false,
+                      chart.pointSize,    true, 0};
+        items << item;
+    };
+    auto bar = [&](int x, int y, int width, int height, int series) {
+        PageItem item{ElementKind::Bar, x,     y, width, height, QString(), Align::Left, false,
+                      chart.pointSize,  false, 0};
+        item.series = series;
+        items << item;
+    };
+
+    // What is not a number, and what is below zero, stands as no bar.
+    QList<double> values;
+    double largest = 0;
+    for (int r = 0; r < rowCount; ++r) {
+        for (const ChartSeries &s : chart.series) {
+            double value = 0;
+            if (!isNumber(m_rows->Value(r, s.column), value) || value < 0)
+                value = 0;
+            values << value;
+            largest = std::max(largest, value);
+        }
+    }
+
+    // The legend, right-aligned above the plot.
+    int legendRight = plotRight;
+    for (int k = seriesCount - 1; k >= 0; --k) {
+        constexpr int CaptionWidth = 1300;
+        label(chart.series[k].caption, legendRight - CaptionWidth, top, CaptionWidth, Align::Left);
+        bar(legendRight - CaptionWidth - Gap - Swatch, top + (LabelHeight - Swatch) / 2, Swatch, Swatch, k);
+        legendRight -= CaptionWidth + 2 * Gap + Swatch;
+    }
+
+    // The value axis: the largest value at the top; with nothing but zeros, zero alone.
+    items << PageItem{ElementKind::VLine, plotLeft, plotTop,         0,     plotHeight, QString(),
+                      Align::Left,        false,    chart.pointSize, false, 0};
+    const int tickCount = largest > 0 ? Ticks : 0;
+    for (int t = 0; t <= tickCount; ++t) {
+        const int y = plotBottom - int(std::lround(double(plotHeight) * t / Ticks));
+        const double value = tickCount > 0 ? largest * t / Ticks : 0.0;
+        label(FormatValue(value, chart.format), left, y - LabelHeight / 2, AxisLabelWidth - Gap,
+              Align::Right);
+        items << PageItem{ElementKind::HLine,
+                          plotLeft - Gap,
+                          y,
+                          plotRight - plotLeft + Gap,
+                          0,
+                          QString(),
+                          Align::Left,
+                          false,
+                          chart.pointSize,
+                          false,
+                          0};
+    }
+
+    // One group of bars per row, a quarter of its width left between groups.
+    if (rowCount == 0 || seriesCount == 0)
+        return;
+    const int groupWidth = (plotRight - plotLeft) / rowCount;
+    const int barWidth = std::max(1, groupWidth * 3 / 4 / seriesCount);
+    for (int r = 0; r < rowCount; ++r) {
+        const int groupLeft = plotLeft + r * groupWidth;
+        const int barsLeft = groupLeft + (groupWidth - barWidth * seriesCount) / 2;
+        for (int k = 0; k < seriesCount; ++k) {
+            const double value = values[r * seriesCount + k];
+            const int height = largest > 0 ? int(std::lround(value / largest * plotHeight)) : 0;
+            bar(barsLeft + k * barWidth, plotBottom - height, barWidth, height, k);
+        }
+        label(FormatValue(m_rows->Value(r, chart.text), QString()), groupLeft, plotBottom + Gap, groupWidth,
+              Align::Centre);
+    }
 }
 
 QString PageModel::LinesText(int row, int first, int count) const {
@@ -266,6 +363,10 @@ QList<PageItem> PageModel::Items(int page) const {
         const QList<Element> &elements = SectionOf(placed.band).elements;
         for (int k = 0; k < elements.size(); ++k) {
             const Element &e = elements[k];
+            if (e.kind == ElementKind::BarChart) {
+                AppendChart(items, e, m.left + e.left, m.top + placed.top + e.top);
+                continue;
+            }
             const bool amount = e.kind == ElementKind::TextBox && e.format == QLatin1String(FormatMoney);
             PageItem item{e.kind,
                           m.left + e.left,
@@ -296,17 +397,24 @@ QStringList PageModel::Texts(int page) const {
     });
     QStringList texts;
     for (const PageItem &item : items) {
-        if (item.kind != ElementKind::HLine && item.kind != ElementKind::VLine)
+        if (item.kind != ElementKind::HLine && item.kind != ElementKind::VLine &&
+            item.kind != ElementKind::Bar)
             texts << item.text;
     }
     return texts;
 }
 
 PageModel Paginate(const Layout &layout, std::shared_ptr<const Rowset> rows, const QDate &today) {
+    return Paginate(layout, std::move(rows), nullptr, today);
+}
+
+PageModel Paginate(const Layout &layout, std::shared_ptr<const Rowset> rows,
+                   std::shared_ptr<const Rowset> values, const QDate &today) {
     using Band = PageModel::Band;
     PageModel model;
     model.m_layout = std::make_shared<const Layout>(layout);
     model.m_rows = rows;
+    model.m_values = std::move(values);
     model.m_today = today;
 
     const int printable = PaperHeight - layout.margins.top - layout.margins.bottom;
@@ -315,9 +423,13 @@ PageModel Paginate(const Layout &layout, std::shared_ptr<const Rowset> rows, con
     bool pageHasBands = false; // anything beyond the page header
 
     auto startPage = [&] {
+        const bool first = model.m_pageStarts.isEmpty();
         model.m_pageStarts << int(model.m_placed.size());
-        model.m_placed << PageModel::Placed{Band::PageHeader, -1, -1, 0};
-        y = layout.pageHeader.height;
+        y = 0;
+        if (!(first && layout.pageHeaderAfterFirstPage)) {
+            model.m_placed << PageModel::Placed{Band::PageHeader, -1, -1, 0};
+            y = layout.pageHeader.height;
+        }
         pageHasBands = false;
     };
     auto finishPage = [&] { model.m_placed << PageModel::Placed{Band::PageFooter, -1, -1, footerTop}; };

@@ -34,6 +34,8 @@ struct PageItem {
     // Above 0: the text is already broken into lines at its line feeds, one line every
     // `linePitch` twips from the top.
     int linePitch = 0;
+    // A chart's bar: which series it shows (its shade), -1 for anything else.
+    int series = -1;
 };
 
 // Where a wrapping box's text breaks into lines: each line a range of the text, its line
@@ -65,7 +67,8 @@ public:
     QDate Today() const { return m_today; }
 
 private:
-    friend PageModel Paginate(const Layout &, std::shared_ptr<const Rowset>, const QDate &);
+    friend PageModel Paginate(const Layout &, std::shared_ptr<const Rowset>, std::shared_ptr<const Rowset>,
+                              const QDate &);
 
     enum class Band : unsigned char {
         ReportHeader,
@@ -87,6 +90,8 @@ private:
     };
     const Section &SectionOf(Band band) const;
     QString ElementText(const Element &element, const Placed &placed, int page) const;
+    // A bar chart's bars, axis and labels, its box's corner at left, top on the paper.
+    void AppendChart(QList<PageItem> &items, const Element &chart, int left, int top) const;
     // Lines first..first+count of a row's broken text, joined by line feeds.
     QString LinesText(int row, int first, int count) const;
 
@@ -97,6 +102,7 @@ private:
 
     std::shared_ptr<const Layout> m_layout = std::make_shared<const Layout>();
     std::shared_ptr<const Rowset> m_rows;
+    std::shared_ptr<const Rowset> m_values; // row 0: what text boxes outside the rows print
     QList<Placed> m_placed;
     QList<int> m_pageStarts; // index into m_placed where each page begins
     QDate m_today;
@@ -106,6 +112,10 @@ private:
 // `today` is what "%d" prints.
 PageModel Paginate(const Layout &layout, std::shared_ptr<const Rowset> rows,
                    const QDate &today = QDate::currentDate());
+// The same, with the report's values: the text boxes of the report and page headers and
+// footers print the columns of the first row of `values` (empty text without it).
+PageModel Paginate(const Layout &layout, std::shared_ptr<const Rowset> rows,
+                   std::shared_ptr<const Rowset> values, const QDate &today = QDate::currentDate());
 
 // A column value as a text box prints it: Null as empty text, numbers and dates through
 // one of the report formats, anything the format cannot read as it is.

@@ -67,6 +67,19 @@ void drawText(QPainter &painter, const PageItem &item) {
     painter.restore();
 }
 
+// A chart's bar, filled in its series' shade (greys, so that a black-and-white printer keeps
+// the series apart) and outlined.
+void drawBar(QPainter &painter, const PageItem &item) {
+    if (item.height <= 0 || item.width <= 0)
+        return;
+    static const QColor shades[] = {QColor(64, 64, 64), QColor(176, 176, 176), QColor(120, 120, 120),
+                                    QColor(224, 224, 224)};
+    const QColor &shade = shades[std::max(item.series, 0) % std::size(shades)];
+    const QRect box(item.left, item.top, item.width, item.height);
+    painter.fillRect(box, shade);
+    painter.drawRect(box);
+}
+
 } // namespace
 
 QFont ReportFont(bool bold, double pointSize) {
@@ -134,6 +147,11 @@ void PaintPage(QPainter &painter, const PageModel &model, int page) {
             break;
         case ElementKind::VLine:
             painter.drawLine(item.left, item.top, item.left, item.top + item.height);
+            break;
+        case ElementKind::Bar:
+            drawBar(painter, item);
+            break;
+        case ElementKind::BarChart: // laid out into bars, rules and labels by the page model
             break;
         case ElementKind::Label:
         case ElementKind::TextBox:

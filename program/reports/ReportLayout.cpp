@@ -42,6 +42,14 @@ Element VLine(int left, int top, int height) {
                    DefaultPointSize,   false};
 }
 
+Element BarChart(const QString &labelColumn, const QList<ChartSeries> &series, int left, int top, int width,
+                 int height, const QString &format) {
+    Element chart{ElementKind::BarChart, left, top, width, height, labelColumn, Align::Left, format, false,
+                  DefaultPointSize,      false};
+    chart.series = series;
+    return chart;
+}
+
 Section StandardPageFooter(int height, int webLeft, int ruleWidth) {
     Section footer;
     footer.height = height;

@@ -16,14 +16,26 @@ enum class ElementKind {
     Count,   // the number of rows of the current group
     HLine,   // a horizontal rule: left, top, width
     VLine,   // a vertical rule: left, top, height
+    // A bar chart of the report's rows in its box: one group of bars per row, labelled by
+    // the column `text`, one bar per series, all scaled to the largest value; the value axis
+    // is labelled through `format`.
+    BarChart,
+    Bar, // on a page only: one filled bar of a chart (or a legend's swatch)
 };
 
 // The number and date formats the reports use.
 inline constexpr char FormatMoney[] = "\"$\"#,##0.00";
 inline constexpr char FormatTwoDecimals[] = "0.00";
 inline constexpr char FormatLongDate[] = "dddd, MMMM dd, yyyy";
+inline constexpr char FormatShortDate[] = "Short Date"; // the user's short date
 
 inline constexpr double DefaultPointSize = 8.25;
+
+// One series of a bar chart: the column its values come from, and its caption in the legend.
+struct ChartSeries {
+    QString column;
+    QString caption;
+};
 
 struct Element {
     ElementKind kind = ElementKind::Label;
@@ -39,6 +51,7 @@ struct Element {
     // A wrapping box whose text goes on after its band, on following pages, when it holds
     // more lines than the box.
     bool continues = false;
+    QList<ChartSeries> series{}; // a bar chart's series, one bar of each per row
 };
 
 struct Section {
@@ -69,6 +82,9 @@ struct Layout {
     // A grouped report binds its group sections to the parent rows and its detail to each
     // parent's child rows.
     bool grouped = false;
+    // The report header stands in for the page header on the first page, which then starts
+    // with the report header.
+    bool pageHeaderAfterFirstPage = false;
     Section reportHeader;
     Section pageHeader;
     Section groupHeader;
@@ -76,6 +92,16 @@ struct Layout {
     Section groupFooter;
     Section pageFooter;
     Section reportFooter;
+};
+
+// A column of a report's table: its head, the column of the rows it shows, where it stands.
+struct TableColumn {
+    const char *head;
+    const char *field;
+    int left;
+    int width;
+    Align align = Align::Left;
+    const char *format = "";
 };
 
 // Element builders, so that each layout reads as its table of positions.
@@ -90,6 +116,8 @@ Element CountBox(int left, int top, int width, int height, Align align = Align::
 Element Emphasised(Element element, double pointSize);
 Element HLine(int left, int top, int width);
 Element VLine(int left, int top, int height);
+Element BarChart(const QString &labelColumn, const QList<ChartSeries> &series, int left, int top, int width,
+                 int height, const QString &format);
 
 // What every list report shares: the page-number footer with the program's name and web
 // address, and the title block of the page header.
@@ -111,5 +139,10 @@ Layout rptClient();
 Layout rptAddress();
 Layout rptInvoice();
 Layout rptNotes();
+// The statement of account of one client (its caption names the client) and the income by
+// month of one year. Their text boxes outside the detail read the report's values: the
+// business block, the client's address, the totals.
+Layout rptStatement(const QString &client);
+Layout rptIncomeByMonth(int year);
 
 } // namespace reports

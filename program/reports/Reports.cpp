@@ -58,11 +58,28 @@ frmReportPreview *OpenPreview(ListReport report) {
     return previewOf(report).data();
 }
 
-void UnloadReport(ListReport report) {
-    if (QPointer<frmReportPreview> &window = previewOf(report)) {
+void UnloadPreview(QPointer<frmReportPreview> &window) {
+    if (window) {
         window->Unload();
         window.clear();
     }
+}
+
+void UnloadReport(ListReport report) {
+    UnloadPreview(previewOf(report));
+}
+
+void TellUnreadable(QWidget *parent, const QString &error) {
+    messages::ShowMessage(parent,
+                          QStringLiteral("The report could not read the database:") + QStringLiteral("\r\n") +
+                              error + QStringLiteral(" "),
+                          QMessageBox::Critical);
+}
+
+frmReportPreview *ShowPreview(QPointer<frmReportPreview> &window, PageModel model, QWidget *parent) {
+    window = new frmReportPreview(std::move(model), parent);
+    window->show();
+    return window;
 }
 
 frmReportPreview *ShowReport(ListReport report, QWidget *parent) {
@@ -73,22 +90,16 @@ frmReportPreview *ShowReport(ListReport report, QWidget *parent) {
     // Also a preview whose rows were already closed by the other report of the same command.
     UnloadReport(report);
 
-    frmReportPreview *window = nullptr;
+    PageModel model;
     {
         const controls::WaitPointer wait;
         if (!data.Execute(command)) {
-            messages::ShowMessage(parent,
-                                  QStringLiteral("The report could not read the database:") +
-                                      QStringLiteral("\r\n") + data.LastError() + QStringLiteral(" "),
-                                  QMessageBox::Critical);
+            TellUnreadable(parent, data.LastError());
             return nullptr;
         }
-        PageModel model = Paginate(layoutOf(report), data.Result(command));
-        window = new frmReportPreview(std::move(model), parent);
-        previewOf(report) = window;
+        model = Paginate(layoutOf(report), data.Result(command));
     }
-    window->show();
-    return window;
+    return ShowPreview(previewOf(report), std::move(model), parent);
 }
 
 } // namespace reports

@@ -7,12 +7,7 @@ namespace reports {
 
 namespace {
 
-struct Column {
-    const char *head;
-    const char *field;
-    int left;
-    int width;
-};
+using Column = TableColumn;
 
 constexpr Column columns[] = {
     {"Client ID", "ClientID", 144, 870},

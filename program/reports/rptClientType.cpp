@@ -8,13 +8,7 @@ namespace reports {
 
 namespace {
 
-struct Column {
-    const char *head;
-    const char *field;
-    int left;
-    int width;
-    Align align;
-};
+using Column = TableColumn;
 
 // The fee column holds the largest fee the entry boxes accept ($1,000,000,000.00); the
 // service and fee type columns, whose values are short words, give it the room.

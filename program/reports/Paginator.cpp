@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <thread>
 
 namespace reports {
 
@@ -102,20 +103,64 @@ void breakParagraph(const QString &text, qsizetype from, qsizetype to, const QFo
 
 } // namespace
 
-TextLines BreakLines(const QString &text, const QFont &font, int width) {
-    TextLines lines;
-    const qsizetype n = text.size();
-    qsizetype pos = 0;
+namespace {
+
+// Breaks the paragraphs of text[from, to) (from at a paragraph's start) into lines.
+void breakParagraphs(const QString &text, qsizetype from, qsizetype to, const QFont &font, int width,
+                     TextLines &lines) {
+    qsizetype pos = from;
     for (;;) {
         qsizetype end = pos;
-        while (end < n && !isLineBreak(text[end]))
+        while (end < to && !isLineBreak(text[end]))
             ++end;
         breakParagraph(text, pos, end, font, width, lines);
-        if (end >= n)
+        if (end >= to)
             break;
-        const bool crlf = text[end] == QLatin1Char('\r') && end + 1 < n && text[end + 1] == QLatin1Char('\n');
+        const bool crlf =
+            text[end] == QLatin1Char('\r') && end + 1 < to && text[end + 1] == QLatin1Char('\n');
         pos = end + (crlf ? 2 : 1);
     }
+}
+
+// A line break near the middle of a long text, where it splits into two runs of paragraphs that
+// break into lines on their own: its position and length, or a length of 0 when there is none.
+std::pair<qsizetype, qsizetype> middleBreak(const QString &text) {
+    const qsizetype n = text.size();
+    for (qsizetype i = n / 2; i < n; ++i) {
+        if (text[i] == QLatin1Char('\n') && text[i - 1] == QLatin1Char('\r'))
+            return {i - 1, 2};
+        if (isLineBreak(text[i]))
+            return {i, text[i] == QLatin1Char('\r') && i + 1 < n && text[i + 1] == QLatin1Char('\n') ? 2 : 1};
+    }
+    return {n, 0};
+}
+
+} // namespace
+
+TextLines BreakLines(const QString &text, const QFont &font, int width) {
+    TextLines lines;
+    // A long text of several paragraphs is broken in two halves at once, one on another
+    // thread: lines never run across a paragraph's end, so the halves do not depend on
+    // each other.
+    constexpr qsizetype LongText = 256 * 1024;
+    const auto [middle, breakLength] =
+        text.size() >= LongText ? middleBreak(text) : std::pair<qsizetype, qsizetype>();
+    if (breakLength == 0) {
+        breakParagraphs(text, 0, text.size(), font, width, lines);
+        return lines;
+    }
+    TextLines second;
+    std::thread other([&, from = middle + breakLength] {
+        // A font of its own (setting a value detaches it): a font shared with the other thread
+        // would look its typeface up again for each thread in turn.
+        QFont own = font;
+        own.setKerning(font.kerning());
+        breakParagraphs(text, from, text.size(), own, width, second);
+    });
+    breakParagraphs(text, 0, middle, font, width, lines);
+    other.join();
+    lines.starts << second.starts;
+    lines.lengths << second.lengths;
     return lines;
 }
 

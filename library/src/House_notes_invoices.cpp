@@ -11,9 +11,20 @@ bool House::AddNotes(QStringList &strText) {
                          .showMessage = true,
                          .minimumElements = 2};
     return writeCall(call, strText, [&] {
-        QString sql = QStringLiteral("INSERT INTO tblNotes (NoteID,NoteText,AddDate) VALUES (");
-        sql += Quoted(strText[0]) + QuotedClean(strText[1]) + Literal(NowText());
-        return Closed(sql, QLatin1StringView(");"));
+        const QString id = Escaped(strText[0]);
+        const QString text = Clean(strText[1]);
+        const QString now = NowText();
+        // One buffer for the statement, its parts added in place: a note may be long.
+        QString sql;
+        sql.reserve(80 + id.size() + text.size() + now.size());
+        sql += QStringLiteral("INSERT INTO tblNotes (NoteID,NoteText,AddDate) VALUES ('");
+        sql += id;
+        sql += QStringLiteral("','");
+        sql += text;
+        sql += QStringLiteral("','");
+        sql += now;
+        sql += QStringLiteral("');");
+        return sql;
     });
 }
 
@@ -24,10 +35,17 @@ bool House::UpdateNotes(QStringList &strText) {
                          .showMessage = true,
                          .minimumElements = 2};
     return writeCall(call, strText, [&] {
-        const QString sql =
-            Closed(QStringLiteral("UPDATE tblNotes SET ") + AssignedClean("NoteText", strText[1]),
-                   QLatin1StringView(" WHERE "));
-        return Closed(sql + Assigned("NoteID", Escaped(strText[0])), QLatin1StringView(";"));
+        const QString text = Clean(strText[1]);
+        const QString id = Escaped(strText[0]);
+        // One buffer for the statement, its parts added in place: a note may be long.
+        QString sql;
+        sql.reserve(64 + text.size() + id.size());
+        sql += QStringLiteral("UPDATE tblNotes SET NoteText = '");
+        sql += text;
+        sql += QStringLiteral("' WHERE NoteID = '");
+        sql += id;
+        sql += QStringLiteral("';");
+        return sql;
     });
 }
 

@@ -1,6 +1,7 @@
 #include "reports/Paginator.h"
 
 #include "controls/Format.h"
+#include "reports/PlainGlyphs.h"
 #include "reports/Renderer.h"
 
 #include <QDateTime>
@@ -9,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <thread>
 
 namespace reports {
@@ -63,10 +65,12 @@ bool isLineBreak(QChar c) {
 // and the next window starts where that last line started. Each character is laid out about
 // once however long the paragraph is.
 void breakParagraph(const QString &text, qsizetype from, qsizetype to, const QFont &font, int width,
-                    TextLines &lines) {
-    if (from == to) {
+                    PlainGlyphs *plain, TextLines &lines) {
+    // A paragraph that stands clear inside the width is one line, however the shaper would
+    // measure it to the last fraction.
+    if (from == to || (plain && plain->FitsOnOneLine(QStringView(text).mid(from, to - from), width))) {
         lines.starts << from;
-        lines.lengths << 0;
+        lines.lengths << to - from;
         return;
     }
     constexpr qsizetype Window = 4096;
@@ -108,12 +112,17 @@ namespace {
 // Breaks the paragraphs of text[from, to) (from at a paragraph's start) into lines.
 void breakParagraphs(const QString &text, qsizetype from, qsizetype to, const QFont &font, int width,
                      TextLines &lines) {
+    // Only a long text repays asking the shaper for its character pairs first.
+    constexpr qsizetype ManyCharacters = 64 * 1024;
+    std::optional<PlainGlyphs> plain;
+    if (to - from >= ManyCharacters)
+        plain.emplace(font);
     qsizetype pos = from;
     for (;;) {
         qsizetype end = pos;
         while (end < to && !isLineBreak(text[end]))
             ++end;
-        breakParagraph(text, pos, end, font, width, lines);
+        breakParagraph(text, pos, end, font, width, plain ? &*plain : nullptr, lines);
         if (end >= to)
             break;
         const bool crlf =

@@ -1,25 +1,21 @@
 #include "reports/Renderer.h"
 
+#include "reports/PlainGlyphs.h"
+
 #include <QFontMetrics>
 #include <QGlyphRun>
-#include <QHash>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QRawFont>
 #include <QSaveFile>
-#include <QTextLayout>
 #include <QTextOption>
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <map>
 #include <memory>
-#include <optional>
-#include <vector>
 
 namespace reports {
 
@@ -39,154 +35,6 @@ Qt::Alignment alignmentOf(const PageItem &item) {
     }
     return Qt::AlignLeft | Qt::AlignTop;
 }
-
-// Plain text in one font, set without shaping each line anew: a character's glyph comes from
-// the font's own table, and the step from one character to the next is what the shaper gives
-// for that pair, asked once per pair. A line with any character or pair the shaper does not set
-// that way (another font, joined or reordered glyphs, marks) is left to the shaper, so every line
-// stands as the shaper would set it.
-class PlainGlyphs {
-public:
-    explicit PlainGlyphs(const QFont &font)
-        : m_font(font), m_raw(QRawFont::fromFont(font)), m_glyphs(0x10000), m_latinPairs(256 * 256, Unknown) {
-        const std::optional<Shaped> x = shape(QStringLiteral("x"));
-        m_usable = m_raw.isValid() && x && QFontMetricsF(font).height() <= LinePitch(font);
-        if (m_usable)
-            m_baseline = x->positions[0].y();
-    }
-
-    // The glyphs of a line with their positions from the line's left end on its top, or false
-    // when the line needs the shaper or would not keep inside `width`.
-    bool Set(QStringView line, int width, QGlyphRun &run) {
-        if (!m_usable || line.isEmpty())
-            return false;
-        const qsizetype n = line.size();
-        QList<quint32> indexes(n);
-        QList<QPointF> positions(n);
-        qreal x = 0;
-        qreal inkEnd = 0;
-        // The shaper sets each run of one script on its own, with no kerning across runs.
-        QChar::Script script = QChar::Script_Common;
-        for (qsizetype i = 0; i < n; ++i) {
-            const Glyph &g = glyph(line[i].unicode());
-            if (!g.plain)
-                return false;
-            if (g.script != QChar::Script_Common) {
-                if (script != QChar::Script_Common && script != g.script)
-                    return false;
-                script = g.script;
-            }
-            indexes[i] = g.index;
-            positions[i] = QPointF(x, m_baseline);
-            if (!line[i].isSpace())
-                inkEnd = x + g.advance;
-            if (i + 1 < n) {
-                const qreal step = pair(line[i].unicode(), line[i + 1].unicode());
-                if (std::isnan(step))
-                    return false;
-                x += step;
-            }
-        }
-        // The shaper clips a line that overhangs its box; such a line is left to it.
-        if (inkEnd > width - EdgeRoom)
-            return false;
-        run.setRawFont(m_raw);
-        run.setGlyphIndexes(indexes);
-        run.setPositions(positions);
-        return true;
-    }
-
-private:
-    // Room kept below the box's width for the bearing the shaper adds to a line's width.
-    static constexpr qreal EdgeRoom = 100;
-    static constexpr qreal Unknown = -std::numeric_limits<qreal>::infinity();
-
-    struct Glyph {
-        bool known = false;
-        bool plain = false;
-        QChar::Script script = QChar::Script_Common;
-        quint32 index = 0;
-        qreal advance = 0;
-    };
-    struct Shaped {
-        QList<quint32> indexes;
-        QList<QPointF> positions;
-    };
-
-    // What the shaper makes of a short text on one line: set in this font alone, one glyph
-    // per character in reading order, each the one the font's table names.
-    std::optional<Shaped> shape(const QString &text) const {
-        QTextLayout layout(text, m_font);
-        layout.beginLayout();
-        QTextLine line = layout.createLine();
-        line.setLineWidth(1e6);
-        layout.endLayout();
-        const QList<QGlyphRun> runs = layout.glyphRuns();
-        if (runs.size() != 1 || runs[0].rawFont() != m_raw)
-            return std::nullopt;
-        Shaped shaped{runs[0].glyphIndexes(), runs[0].positions()};
-        if (shaped.indexes != m_raw.glyphIndexesForString(text) || shaped.positions.size() != text.size() ||
-            shaped.positions[0].x() != 0)
-            return std::nullopt;
-        return shaped;
-    }
-
-    static bool plainCharacter(QChar c) {
-        if (c.unicode() < 0x20 || c.isSurrogate() || c.isMark() || c.category() == QChar::Other_Format ||
-            c.category() == QChar::Other_NotAssigned || c.category() == QChar::Other_Control)
-            return false;
-        const QChar::Script script = c.script();
-        return script == QChar::Script_Common || script == QChar::Script_Latin ||
-               script == QChar::Script_Greek || script == QChar::Script_Cyrillic;
-    }
-
-    const Glyph &glyph(char16_t c) {
-        Glyph &g = m_glyphs[c];
-        if (g.known)
-            return g;
-        g.known = true;
-        if (!plainCharacter(QChar(c)))
-            return g;
-        const std::optional<Shaped> alone = shape(QString(QChar(c)));
-        if (!alone || alone->positions[0].y() != m_baseline)
-            return g;
-        g.script = QChar(c).script();
-        g.index = alone->indexes[0];
-        g.advance = m_raw.advancesForGlyphIndexes(alone->indexes).value(0).x();
-        g.plain = true;
-        return g;
-    }
-
-    // From a character's pen position to the next one's; NaN when the pair needs the shaper.
-    qreal pair(char16_t a, char16_t b) {
-        qreal *known = a < 256 && b < 256 ? &m_latinPairs[a * 256 + b] : nullptr;
-        if (!known) {
-            const auto found = m_otherPairs.find(quint32(a) << 16 | b);
-            if (found != m_otherPairs.end())
-                return found->second;
-        } else if (*known != Unknown) {
-            return *known;
-        }
-        qreal step = std::numeric_limits<qreal>::quiet_NaN();
-        const QChar text[] = {QChar(a), QChar(b)};
-        if (const std::optional<Shaped> both = shape(QString(text, 2));
-            both && both->positions[1].y() == m_baseline)
-            step = both->positions[1].x();
-        if (known)
-            *known = step;
-        else
-            m_otherPairs.emplace(quint32(a) << 16 | b, step);
-        return step;
-    }
-
-    QFont m_font;
-    QRawFont m_raw;
-    bool m_usable = false;
-    qreal m_baseline = 0;
-    std::vector<Glyph> m_glyphs;
-    std::vector<qreal> m_latinPairs;
-    std::map<quint32, qreal> m_otherPairs;
-};
 
 // The plain-text settings of the fonts painted so far, kept over the pages of one output.
 class GlyphCache {

@@ -13,18 +13,8 @@ bool House::AddNotes(QStringList &strText) {
     return writeCall(call, strText, [&] {
         const QString id = Escaped(strText[0]);
         const QString text = Clean(strText[1]);
-        const QString now = NowText();
-        // One buffer for the statement, its parts added in place: a note may be long.
-        QString sql;
-        sql.reserve(80 + id.size() + text.size() + now.size());
-        sql += QStringLiteral("INSERT INTO tblNotes (NoteID,NoteText,AddDate) VALUES ('");
-        sql += id;
-        sql += QStringLiteral("','");
-        sql += text;
-        sql += QStringLiteral("','");
-        sql += now;
-        sql += QStringLiteral("');");
-        return sql;
+        return Joined({u"INSERT INTO tblNotes (NoteID,NoteText,AddDate) VALUES ('", id, u"','", text, u"','",
+                       NowText(), u"');"});
     });
 }
 
@@ -36,16 +26,8 @@ bool House::UpdateNotes(QStringList &strText) {
                          .minimumElements = 2};
     return writeCall(call, strText, [&] {
         const QString text = Clean(strText[1]);
-        const QString id = Escaped(strText[0]);
-        // One buffer for the statement, its parts added in place: a note may be long.
-        QString sql;
-        sql.reserve(64 + text.size() + id.size());
-        sql += QStringLiteral("UPDATE tblNotes SET NoteText = '");
-        sql += text;
-        sql += QStringLiteral("' WHERE NoteID = '");
-        sql += id;
-        sql += QStringLiteral("';");
-        return sql;
+        return Joined(
+            {u"UPDATE tblNotes SET NoteText = '", text, u"' WHERE NoteID = '", Escaped(strText[0]), u"';"});
     });
 }
 

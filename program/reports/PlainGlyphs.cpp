@@ -15,7 +15,7 @@ namespace {
 
 // Room kept below the box's width for the bearing the shaper adds to a line's width.
 constexpr qreal EdgeRoom = 100;
-constexpr qreal Unknown = -std::numeric_limits<qreal>::infinity();
+constexpr float Unknown = -std::numeric_limits<float>::infinity();
 
 bool plainCharacter(QChar c) {
     if (c.unicode() < 0x20 || c.isSurrogate() || c.isMark() || c.category() == QChar::Other_Format ||
@@ -29,7 +29,7 @@ bool plainCharacter(QChar c) {
 } // namespace
 
 PlainGlyphs::PlainGlyphs(const QFont &font)
-    : m_font(font), m_raw(QRawFont::fromFont(font)), m_glyphs(0x10000), m_latinPairs(256 * 256, Unknown) {
+    : m_font(font), m_raw(QRawFont::fromFont(font)), m_latinGlyphs(256), m_latinPairs(256 * 256, Unknown) {
     const std::optional<Shaped> x = shape(QStringLiteral("x"));
     m_usable = m_raw.isValid() && x && QFontMetricsF(font).height() <= LinePitch(font);
     if (m_usable)
@@ -109,7 +109,7 @@ std::optional<PlainGlyphs::Shaped> PlainGlyphs::shape(const QString &text) const
 }
 
 const PlainGlyphs::Glyph &PlainGlyphs::glyph(char16_t c) {
-    Glyph &g = m_glyphs[c];
+    Glyph &g = c < 256 ? m_latinGlyphs[c] : m_otherGlyphs[c];
     if (g.known)
         return g;
     g.known = true;
@@ -127,7 +127,7 @@ const PlainGlyphs::Glyph &PlainGlyphs::glyph(char16_t c) {
 
 // From a character's pen position to the next one's; NaN when the pair needs the shaper.
 qreal PlainGlyphs::pair(char16_t a, char16_t b) {
-    qreal *known = a < 256 && b < 256 ? &m_latinPairs[a * 256 + b] : nullptr;
+    float *known = a < 256 && b < 256 ? &m_latinPairs[a * 256 + b] : nullptr;
     if (!known) {
         const auto found = m_otherPairs.find(quint32(a) << 16 | b);
         if (found != m_otherPairs.end())
@@ -141,7 +141,7 @@ qreal PlainGlyphs::pair(char16_t a, char16_t b) {
         both && both->positions[1].y() == m_baseline)
         step = both->positions[1].x();
     if (known)
-        *known = step;
+        *known = float(step); // a step is a whole number of 64ths of a twip: exact in a float
     else
         m_otherPairs.emplace(quint32(a) << 16 | b, step);
     return step;

@@ -59,8 +59,9 @@ private:
     QRawFont m_raw;
     bool m_usable = false;
     qreal m_baseline = 0;
-    std::vector<Glyph> m_glyphs;
-    std::vector<qreal> m_latinPairs;
+    std::vector<Glyph> m_latinGlyphs;
+    std::map<char16_t, Glyph> m_otherGlyphs;
+    std::vector<float> m_latinPairs;
     std::map<quint32, qreal> m_otherPairs;
 };
 

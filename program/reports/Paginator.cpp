@@ -159,7 +159,7 @@ TextLines BreakLines(const QString &text, const QFont &font, int width) {
         return lines;
     }
     TextLines second;
-    std::thread other([&, from = middle + breakLength] {
+    std::jthread other([&, from = middle + breakLength] {
         // A font of its own (setting a value detaches it): a font shared with the other thread
         // would look its typeface up again for each thread in turn.
         QFont own = font;

@@ -90,6 +90,17 @@ QString Closed(QString sql, QLatin1StringView end) {
     return sql + end;
 }
 
+QString Joined(std::initializer_list<QStringView> parts) {
+    qsizetype size = 0;
+    for (const QStringView part : parts)
+        size += part.size();
+    QString sql;
+    sql.reserve(size);
+    for (const QStringView part : parts)
+        sql += part;
+    return sql;
+}
+
 QString Number(float value) {
     // The shortest text that reads back as the same single-precision value, with a point.
     char buffer[64];

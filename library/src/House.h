@@ -22,6 +22,7 @@ QString Quoted(const QString &value);                          // "'" + escaped 
 QString Literal(const QString &safeText);                      // "'" + text + "'," (text already safe)
 QString Assigned(const char *column, const QString &safeText); // "Column = 'text',"
 QString Closed(QString sql, QLatin1StringView end);            // last comma replaced by end
+QString Joined(std::initializer_list<QStringView> parts);      // one buffer: a note may be long
 QString Number(float value);                                   // shortest text, point as separator
 QString NowText();                                             // the current date and time
 QString DateText(const QDateTime &value);                      // a date, with its time when it has one

@@ -11,9 +11,10 @@ bool House::AddNotes(QStringList &strText) {
                          .showMessage = true,
                          .minimumElements = 2};
     return writeCall(call, strText, [&] {
-        QString sql = QStringLiteral("INSERT INTO tblNotes (NoteID,NoteText,AddDate) VALUES (");
-        sql += Quoted(strText[0]) + QuotedClean(strText[1]) + Literal(NowText());
-        return Closed(sql, QLatin1StringView(");"));
+        const QString id = Escaped(strText[0]);
+        const QString text = Clean(strText[1]);
+        return Joined({u"INSERT INTO tblNotes (NoteID,NoteText,AddDate) VALUES ('", id, u"','", text, u"','",
+                       NowText(), u"');"});
     });
 }
 
@@ -24,10 +25,9 @@ bool House::UpdateNotes(QStringList &strText) {
                          .showMessage = true,
                          .minimumElements = 2};
     return writeCall(call, strText, [&] {
-        const QString sql =
-            Closed(QStringLiteral("UPDATE tblNotes SET ") + AssignedClean("NoteText", strText[1]),
-                   QLatin1StringView(" WHERE "));
-        return Closed(sql + Assigned("NoteID", Escaped(strText[0])), QLatin1StringView(";"));
+        const QString text = Clean(strText[1]);
+        return Joined(
+            {u"UPDATE tblNotes SET NoteText = '", text, u"' WHERE NoteID = '", Escaped(strText[0]), u"';"});
     });
 }
 

@@ -16,7 +16,10 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTextEdit>
+#include <QTextFrame>
 
 namespace controls {
 
@@ -276,16 +279,8 @@ QStringList lineBreaks(const QString &text) {
     return breaks;
 }
 
-} // namespace
-
-void ShowStoredText(QTextEdit *box, const QString &text) {
-    box->setPlainText(text);
-    box->setProperty(StoredBreaks, lineBreaks(text));
-}
-
-QString StoredText(const QTextEdit *box) {
-    const QString shown = box->toPlainText();
-    const QStringList breaks = box->property(StoredBreaks).toStringList();
+// The box's text as shown (line breaks as line feeds) with each line break as it was stored.
+QString withBreaks(const QString &shown, const QStringList &breaks) {
     if (breaks.isEmpty())
         return shown;
     QString text;
@@ -300,6 +295,46 @@ QString StoredText(const QTextEdit *box) {
         from = i + 1;
     }
     text += QStringView(shown).mid(from);
+    return text;
+}
+
+} // namespace
+
+void ShowStoredText(QTextEdit *box, const QString &text) {
+    box->setPlainText(text);
+    box->setProperty(StoredBreaks, lineBreaks(text));
+}
+
+QString StoredText(const QTextEdit *box) {
+    const QStringList breaks = box->property(StoredBreaks).toStringList();
+    const QTextDocument *document = box->document();
+    if (breaks.isEmpty() || !document->rootFrame()->childFrames().isEmpty())
+        return withBreaks(box->toPlainText(), breaks);
+    // Read block by block, as the box shows it: a copy of the whole shown text beside the
+    // stored one would double what a long note costs.
+    QString text;
+    text.reserve(document->characterCount() + breaks.size());
+    qsizetype next = 0;
+    auto lineBreak = [&] { text += next < breaks.size() ? breaks.at(next++) : breaks.last(); };
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        if (block != document->begin())
+            lineBreak();
+        // Within a block, a line separator shows as a line break and a no-break space as a blank.
+        const QString line = block.text();
+        qsizetype from = 0;
+        for (qsizetype i = 0; i < line.size(); ++i) {
+            const QChar c = line.at(i);
+            if (c != QChar::LineSeparator && c != QChar::Nbsp)
+                continue;
+            text += QStringView(line).mid(from, i - from);
+            if (c == QChar::LineSeparator)
+                lineBreak();
+            else
+                text += QLatin1Char(' ');
+            from = i + 1;
+        }
+        text += QStringView(line).mid(from);
+    }
     return text;
 }
 

@@ -1,6 +1,7 @@
 #include "reports/Paginator.h"
 
 #include "controls/Format.h"
+#include "reports/PlainGlyphs.h"
 #include "reports/Renderer.h"
 
 #include <QDateTime>
@@ -9,6 +10,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <thread>
 
 namespace reports {
 
@@ -62,10 +65,12 @@ bool isLineBreak(QChar c) {
 // and the next window starts where that last line started. Each character is laid out about
 // once however long the paragraph is.
 void breakParagraph(const QString &text, qsizetype from, qsizetype to, const QFont &font, int width,
-                    TextLines &lines) {
-    if (from == to) {
+                    PlainGlyphs *plain, TextLines &lines) {
+    // A paragraph that stands clear inside the width is one line, however the shaper would
+    // measure it to the last fraction.
+    if (from == to || (plain && plain->FitsOnOneLine(QStringView(text).mid(from, to - from), width))) {
         lines.starts << from;
-        lines.lengths << 0;
+        lines.lengths << to - from;
         return;
     }
     constexpr qsizetype Window = 4096;
@@ -102,20 +107,69 @@ void breakParagraph(const QString &text, qsizetype from, qsizetype to, const QFo
 
 } // namespace
 
-TextLines BreakLines(const QString &text, const QFont &font, int width) {
-    TextLines lines;
-    const qsizetype n = text.size();
-    qsizetype pos = 0;
+namespace {
+
+// Breaks the paragraphs of text[from, to) (from at a paragraph's start) into lines.
+void breakParagraphs(const QString &text, qsizetype from, qsizetype to, const QFont &font, int width,
+                     TextLines &lines) {
+    // Only a long text repays asking the shaper for its character pairs first.
+    constexpr qsizetype ManyCharacters = 64 * 1024;
+    std::optional<PlainGlyphs> plain;
+    if (to - from >= ManyCharacters)
+        plain.emplace(font);
+    qsizetype pos = from;
     for (;;) {
         qsizetype end = pos;
-        while (end < n && !isLineBreak(text[end]))
+        while (end < to && !isLineBreak(text[end]))
             ++end;
-        breakParagraph(text, pos, end, font, width, lines);
-        if (end >= n)
+        breakParagraph(text, pos, end, font, width, plain ? &*plain : nullptr, lines);
+        if (end >= to)
             break;
-        const bool crlf = text[end] == QLatin1Char('\r') && end + 1 < n && text[end + 1] == QLatin1Char('\n');
+        const bool crlf =
+            text[end] == QLatin1Char('\r') && end + 1 < to && text[end + 1] == QLatin1Char('\n');
         pos = end + (crlf ? 2 : 1);
     }
+}
+
+// A line break near the middle of a long text, where it splits into two runs of paragraphs that
+// break into lines on their own: its position and length, or a length of 0 when there is none.
+std::pair<qsizetype, qsizetype> middleBreak(const QString &text) {
+    const qsizetype n = text.size();
+    for (qsizetype i = n / 2; i < n; ++i) {
+        if (text[i] == QLatin1Char('\n') && text[i - 1] == QLatin1Char('\r'))
+            return {i - 1, 2};
+        if (isLineBreak(text[i]))
+            return {i, text[i] == QLatin1Char('\r') && i + 1 < n && text[i + 1] == QLatin1Char('\n') ? 2 : 1};
+    }
+    return {n, 0};
+}
+
+} // namespace
+
+TextLines BreakLines(const QString &text, const QFont &font, int width) {
+    TextLines lines;
+    // A long text of several paragraphs is broken in two halves at once, one on another
+    // thread: lines never run across a paragraph's end, so the halves do not depend on
+    // each other.
+    constexpr qsizetype LongText = 256 * 1024;
+    const auto [middle, breakLength] =
+        text.size() >= LongText ? middleBreak(text) : std::pair<qsizetype, qsizetype>();
+    if (breakLength == 0) {
+        breakParagraphs(text, 0, text.size(), font, width, lines);
+        return lines;
+    }
+    TextLines second;
+    std::jthread other([&, from = middle + breakLength] {
+        // A font of its own (setting a value detaches it): a font shared with the other thread
+        // would look its typeface up again for each thread in turn.
+        QFont own = font;
+        own.setKerning(font.kerning());
+        breakParagraphs(text, from, text.size(), own, width, second);
+    });
+    breakParagraphs(text, 0, middle, font, width, lines);
+    other.join();
+    lines.starts << second.starts;
+    lines.lengths << second.lengths;
     return lines;
 }
 

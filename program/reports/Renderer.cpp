@@ -1,6 +1,9 @@
 #include "reports/Renderer.h"
 
+#include "reports/PlainGlyphs.h"
+
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
@@ -10,8 +13,9 @@
 #include <QTextOption>
 
 #include <algorithm>
-
 #include <cmath>
+#include <map>
+#include <memory>
 
 namespace reports {
 
@@ -32,18 +36,37 @@ Qt::Alignment alignmentOf(const PageItem &item) {
     return Qt::AlignLeft | Qt::AlignTop;
 }
 
+// The plain-text settings of the fonts painted so far, kept over the pages of one output.
+class GlyphCache {
+public:
+    PlainGlyphs &For(const PageItem &item) {
+        std::unique_ptr<PlainGlyphs> &found = m_fonts[{item.bold, item.pointSize}];
+        if (!found)
+            found = std::make_unique<PlainGlyphs>(ReportFont(item.bold, item.pointSize));
+        return *found;
+    }
+
+private:
+    std::map<std::pair<bool, double>, std::unique_ptr<PlainGlyphs>> m_fonts;
+};
+
 // A box taller than a line wraps at word boundaries, and inside a word too long for the
 // box; its line breaks stand. A one-line box shows its text on one line.
-void drawText(QPainter &painter, const PageItem &item) {
+void drawText(QPainter &painter, const PageItem &item, GlyphCache &glyphs) {
     const QRect box(item.left, item.top, item.width, item.height);
     if (item.linePitch > 0) {
         // Broken into lines when laid out: each line stands where the page model put it.
         painter.save();
         painter.setClipRect(box, Qt::IntersectClip);
         int top = item.top;
+        PlainGlyphs *plain = item.align == Align::Left ? &glyphs.For(item) : nullptr;
+        QGlyphRun run;
         for (const QStringView line : QStringView(item.text).split(QLatin1Char('\n'))) {
-            painter.drawText(QRect(item.left, top, item.width, item.linePitch),
-                             int(alignmentOf(item)) | Qt::TextSingleLine, line.toString());
+            if (plain && plain->Set(line, item.width, run))
+                painter.drawGlyphRun(QPointF(item.left, top), run);
+            else
+                painter.drawText(QRect(item.left, top, item.width, item.linePitch),
+                                 int(alignmentOf(item)) | Qt::TextSingleLine, line.toString());
             top += item.linePitch;
         }
         painter.restore();
@@ -132,7 +155,9 @@ void BeginTwips(QPainter &painter, const QPaintDevice &device) {
     painter.scale(device.logicalDpiX() / 1440.0, device.logicalDpiY() / 1440.0);
 }
 
-void PaintPage(QPainter &painter, const PageModel &model, int page) {
+namespace {
+
+void paintPage(QPainter &painter, const PageModel &model, int page, GlyphCache &glyphs) {
     QPen pen(Qt::black);
     pen.setWidth(RuleWidth);
     painter.setPen(pen);
@@ -166,10 +191,17 @@ void PaintPage(QPainter &painter, const PageModel &model, int page) {
                 fontBold = item.bold;
                 fontSize = item.pointSize;
             }
-            drawText(painter, item);
+            drawText(painter, item, glyphs);
             break;
         }
     }
+}
+
+} // namespace
+
+void PaintPage(QPainter &painter, const PageModel &model, int page) {
+    GlyphCache glyphs;
+    paintPage(painter, model, page, glyphs);
 }
 
 bool PaintPages(QPagedPaintDevice &device, const PageModel &model, int first, int last,
@@ -180,12 +212,13 @@ bool PaintPages(QPagedPaintDevice &device, const PageModel &model, int first, in
     if (!painter.begin(&device))
         return false;
     BeginTwips(painter, device);
+    GlyphCache glyphs;
     for (int page = first; page <= last; ++page) {
         if (page > first && !device.newPage()) {
             painter.end();
             return false;
         }
-        PaintPage(painter, model, page);
+        paintPage(painter, model, page, glyphs);
         if (progress && !progress(page - first + 1)) {
             painter.end();
             return false;

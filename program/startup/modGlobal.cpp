@@ -116,14 +116,30 @@ void CloseSharedRecordset() {
     }
 }
 
-QString TrimBlanks(const QString &text) {
-    qsizetype first = 0;
+namespace {
+
+// Takes the blanks off both ends of a text in place: a box may hold a long note, and a trimmed
+// copy beside it would double what it costs.
+bool trimInPlace(QString &text) {
     qsizetype last = text.size();
+    while (last > 0 && text.at(last - 1) == QLatin1Char(' '))
+        --last;
+    qsizetype first = 0;
     while (first < last && text.at(first) == QLatin1Char(' '))
         ++first;
-    while (last > first && text.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return text.mid(first, last - first);
+    if (first == 0 && last == text.size())
+        return false;
+    text.truncate(last);
+    text.remove(0, first);
+    return true;
+}
+
+} // namespace
+
+QString TrimBlanks(const QString &text) {
+    QString trimmed = text;
+    trimInPlace(trimmed);
+    return trimmed;
 }
 
 void TrimTextBoxes(QWidget &window) {
@@ -139,15 +155,11 @@ void TrimTextBoxes(QWidget &window) {
             if (trimmed != line->text())
                 line->setText(trimmed);
         } else if (auto *rich = qobject_cast<QTextEdit *>(widget)) {
-            const QString text = rich->toPlainText();
-            const QString trimmed = TrimBlanks(text);
-            if (trimmed != text)
-                rich->setPlainText(trimmed);
+            if (QString text = rich->toPlainText(); trimInPlace(text))
+                rich->setPlainText(text);
         } else if (auto *plain = qobject_cast<QPlainTextEdit *>(widget)) {
-            const QString text = plain->toPlainText();
-            const QString trimmed = TrimBlanks(text);
-            if (trimmed != text)
-                plain->setPlainText(trimmed);
+            if (QString text = plain->toPlainText(); trimInPlace(text))
+                plain->setPlainText(text);
         }
     }
 }

@@ -4,9 +4,11 @@
 #include "TestMain.h"
 
 #include "reports/Paginator.h"
+#include "reports/Renderer.h"
 #include "reports/ReportLayout.h"
 
 #include <QFontMetricsF>
+#include <QTextLayout>
 
 #include <cfloat>
 #include <functional>
@@ -125,6 +127,8 @@ private slots:
     void widestAmountsFitTheirFields();
     void longNoteGoesOnInWholeLines_data();
     void longNoteGoesOnInWholeLines();
+    void longTextBreaksAsEachParagraphLaidOut_data();
+    void longTextBreaksAsEachParagraphLaidOut();
 };
 
 void TestReportPages::formats_data() {
@@ -529,6 +533,57 @@ void TestReportPages::longNoteGoesOnInWholeLines() {
         }
     }
     QCOMPARE(printed.remove(QRegularExpression("\\s")), note.remove(QRegularExpression("\\s")));
+}
+
+void TestReportPages::longTextBreaksAsEachParagraphLaidOut_data() {
+    QTest::addColumn<int>("mostWords");
+    QTest::newRow("paragraphs of a line or two") << 45;
+    QTest::newRow("paragraphs of many lines") << 400;
+}
+
+// A long text (broken in halves, its plain paragraphs measured without laying them out) breaks
+// where laying out each paragraph on its own breaks it.
+void TestReportPages::longTextBreaksAsEachParagraphLaidOut() {
+    QFETCH(int, mostWords);
+    const QStringList words =
+        QStringLiteral("a I to AV Wa The floor, kitchen windows. Ta Yo Ça €20 well-known "
+                       "fi ffl Lj שלום e\u0301 x\ty")
+            .split(' ');
+    const QStringList breaks{"\r\n", "\n", "\r"};
+    QString text;
+    for (quint32 seed = 7; text.size() < 300000;) {
+        auto next = [&seed](int below) { return int(((seed = seed * 1103515245u + 12345u) >> 16) % below); };
+        for (int n = 1 + next(mostWords); n > 0; --n)
+            text += words[next(int(words.size()) - (next(20) ? 3 : 0))] + QString(1 + (next(9) == 0), ' ');
+        text.chop(next(2));
+        text += breaks[next(3)];
+    }
+    const QFont font = ReportFont(false, DefaultPointSize);
+    QList<qsizetype> starts, lengths;
+    for (qsizetype pos = 0;;) {
+        qsizetype end = pos;
+        while (end < text.size() && text[end] != '\r' && text[end] != '\n')
+            ++end;
+        if (pos == end)
+            starts << pos, lengths << 0;
+        QTextLayout layout(text.mid(pos, end - pos), font);
+        QTextOption option;
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); pos < end && line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(10512);
+            starts << pos + line.textStart();
+            lengths << line.textLength();
+        }
+        layout.endLayout();
+        if (end == text.size())
+            break;
+        pos = end + (text.mid(end, 2) == "\r\n" ? 2 : 1);
+    }
+    const TextLines lines = BreakLines(text, font, 10512);
+    QCOMPARE(lines.starts, starts);
+    QCOMPARE(lines.lengths, lengths);
 }
 
 BRISOLA_TEST_MAIN(TestReportPages)

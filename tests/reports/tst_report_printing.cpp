@@ -7,10 +7,14 @@
 #include "reports/Paginator.h"
 #include "reports/ReportLayout.h"
 
+#include "reports/Renderer.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
+#include <QPainter>
+#include <QPdfWriter>
 
 using namespace reports;
 
@@ -47,6 +51,8 @@ private slots:
     void longNoteWrapsInsideItsBox_data();
     void longNoteWrapsInsideItsBox();
     void longNoteGoesOnOverPages();
+    void noteLinesStandAsEachLineSetAlone_data();
+    void noteLinesStandAsEachLineSetAlone();
     void fileNameFromIdentifier_data();
     void fileNameFromIdentifier();
     void pdfHasEveryPage();
@@ -276,6 +282,78 @@ void TestReportPrinting::longNoteGoesOnOverPages() {
         printed << (QRegularExpression("^w\\d+$").match(w.text).hasMatch() ? w.text : QString());
     printed.removeAll(QString());
     QCOMPARE(printed, words);
+}
+
+void TestReportPrinting::noteLinesStandAsEachLineSetAlone_data() {
+    QTest::addColumn<QString>("note");
+    QTest::newRow("plain words over pages")
+        << QStringLiteral("Dust the shelves, wipe the windows. ").repeated(400);
+    QTest::newRow("accents, euro sign, Greek, Cyrillic, kerned pairs")
+        << QStringLiteral("Ça va, Øyvind? 20 € — Καλημέρα, привет! AVAWATYA To Ty. ").repeated(80);
+    QTest::newRow("scripts, marks and tabs among plain lines")
+        << (QStringLiteral("清洁 שלום e\u0301te\u0301 fi ffl\tend\r\n") +
+            QStringLiteral("Mop the kitchen floor.\r\n").repeated(3))
+               .repeated(30);
+}
+
+// The note's lines in the PDF stand word for word where each line, set on its own with the
+// painter's text drawing, would put them.
+void TestReportPrinting::noteLinesStandAsEachLineSetAlone() {
+    QFETCH(QString, note);
+    ReportFixture f;
+    const PageModel model =
+        Paginate(rptNotes(), std::make_shared<Rowset>(QStringList{"NoteText"}, QList<QVariantList>{{note}}));
+    const QString printed = f.folder.filePath("printed.pdf"), alone = f.folder.filePath("alone.pdf");
+    QVERIFY(SavePdf(model, printed));
+    QList<QList<PageItem>> noteItems;
+    {
+        QPdfWriter pdf(alone);
+        pdf.setResolution(1440);
+        pdf.setPageLayout(LetterFullPage());
+        QPainter painter(&pdf);
+        BeginTwips(painter, pdf);
+        for (int page = 0; page < model.PageCount(); ++page) {
+            QVERIFY(page == 0 || pdf.newPage());
+            noteItems << QList<PageItem>();
+            for (const PageItem &item : model.Items(page)) {
+                if (item.linePitch == 0)
+                    continue;
+                noteItems.last() << item;
+                painter.setFont(ReportFont(item.bold, item.pointSize));
+                int top = item.top;
+                for (const QString &line : item.text.split('\n')) {
+                    painter.drawText(QRect(item.left, top, item.width, item.linePitch),
+                                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, line);
+                    top += item.linePitch;
+                }
+            }
+        }
+    }
+    auto inNote = [&](const PdfWord &w) {
+        for (const PageItem &item : noteItems.value(w.page - 1)) {
+            if (w.yMin * 20 >= item.top - 20 && w.yMax * 20 <= item.top + item.height + 20)
+                return w.xMin * 20 >= item.left - 20;
+        }
+        return false;
+    };
+    auto placed = [](const PdfWord &w) {
+        return QStringLiteral("%1 %2 %3 %4 %5 %6")
+            .arg(w.page)
+            .arg(w.xMin, 0, 'f', 2)
+            .arg(w.yMin, 0, 'f', 2)
+            .arg(w.xMax, 0, 'f', 2)
+            .arg(w.yMax, 0, 'f', 2)
+            .arg(w.text);
+    };
+    QStringList expected, found;
+    for (const PdfWord &w : pdfWords(alone))
+        expected << placed(w);
+    for (const PdfWord &w : pdfWords(printed)) {
+        if (inNote(w))
+            found << placed(w);
+    }
+    QVERIFY(model.PageCount() > 1);
+    QCOMPARE(found, expected);
 }
 
 void TestReportPrinting::fileNameFromIdentifier_data() {

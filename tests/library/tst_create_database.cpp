@@ -70,8 +70,8 @@ void tst_CreateDatabase::createsMissingDatabase() {
     const Run run = createDatabase(QStringLiteral(BRISOLA_SCHEMA_FILE), database);
     QVERIFY2(run.exitCode == 0, qPrintable(run.output));
     QVERIFY(QFileInfo(database).isFile());
-    QCOMPARE(tablesOf(database),
-             QStringList({"tblAddress", "tblBilling", "tblClients", "tblInvoices", "tblNotes", "tblOwner", "tblPayments"}));
+    QCOMPARE(tablesOf(database), QStringList({"tblAddress", "tblBilling", "tblClients", "tblInvoices",
+                                              "tblNotes", "tblOwner", "tblPayments"}));
     QVERIFY(!QFile::exists(database + QStringLiteral(".partial")));
 }
 

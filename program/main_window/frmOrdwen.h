@@ -22,6 +22,7 @@ class ListView;
 class frmAbout;
 class frmAddressBook;
 class frmHelp;
+class frmPayments;
 class QAction;
 class QButtonGroup;
 class QCalendarWidget;
@@ -63,6 +64,7 @@ public:
     QAction *mnuToolsFind = nullptr; // Ctrl+F
     QAction *mnuToolsExport = nullptr;
     QAction *mnuToolsPreviewInvoice = nullptr;
+    QAction *mnuToolsPayments = nullptr;
     QAction *mnuToolsRestore = nullptr;
     QMenu *mnuHelp = nullptr;
     QAction *mnuHelpShowHelp = nullptr;
@@ -142,6 +144,8 @@ public:
     void mnuToolsExport_Click();
     // Previews the invoice chosen on the Utilities tab.
     void mnuToolsPreviewInvoice_Click();
+    // Opens the Payments window, or brings it forward.
+    void mnuToolsPayments_Click();
     void mnuToolsRestore_Click();
     // After a safety copy was restored: nothing chosen any more, every list (and the
     // address book's, when it is open) filled again, the business names read again.
@@ -250,6 +254,7 @@ private:
 
     // The windows the menus open without waiting for them: one of each at a time.
     QPointer<frmAddressBook> m_addressBook;
+    QPointer<frmPayments> m_payments;
     QPointer<frmAbout> m_about;
     QPointer<frmHelp> m_help;
 };

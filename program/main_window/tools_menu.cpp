@@ -8,6 +8,7 @@
 #include "tools/CsvExport.h"
 #include "tools/Find.h"
 #include "tools/InvoicePreview.h"
+#include "tools/frmPayments.h"
 #include "tools/frmRestore.h"
 
 #include <QLabel>
@@ -69,4 +70,15 @@ void frmOrdwen::RefillAfterRestore() {
 
 void frmOrdwen::mnuToolsPreviewInvoice_Click() {
     tools::PreviewInvoice(this, lblInvoice[0]->text());
+}
+
+void frmOrdwen::mnuToolsPayments_Click() {
+    // A second choice while the window is open brings the same window forward.
+    if (!m_payments) {
+        m_payments = new frmPayments(this);
+        m_payments->Form_Load();
+    }
+    m_payments->show();
+    m_payments->raise();
+    m_payments->activateWindow();
 }

@@ -269,4 +269,18 @@ bool CreateFixture(const QString &database, const QString &schemaFile, const Fix
     return db.ok();
 }
 
+bool AddPayments(const QString &database, int firstClientEvery) {
+    Database db(database);
+    if (firstClientEvery > 0)
+        db.exec("UPDATE tblInvoices SET ClientID = 'QD-1' WHERE ID % " +
+                QByteArray::number(firstClientEvery) + " = 0");
+    db.exec(
+        "INSERT INTO tblPayments (PaymentID, InvoiceID, ClientID, PaidDate, Amount, Method, Notes, AddDate) "
+        "SELECT 'PAY-' || ID, InvoiceID, ClientID, date(ServiceDate, '+' || (ID % 40) || ' days'), "
+        "ROUND(CASE WHEN ID % 3 = 0 THEN TotalAmt ELSE TotalAmt / 2 END, 2), CASE ID % 5 WHEN 0 THEN 'Cash' "
+        "WHEN 1 THEN 'Check' WHEN 2 THEN 'Card' WHEN 3 THEN 'Transfer' ELSE 'Other' END, '', AddDate "
+        "FROM tblInvoices ORDER BY ID");
+    return db.ok();
+}
+
 } // namespace bench

@@ -23,6 +23,13 @@ struct FixtureSize {
 // the file cannot be made.
 bool CreateFixture(const QString &database, const QString &schemaFile, const FixtureSize &size);
 
+// Adds one payment against every invoice of an existing fixture, as the Payments window would
+// have recorded them: paid some days after the service, in full for every third invoice and
+// half otherwise, by the five methods in turn. False, with the reason on stderr, on failure.
+// With firstClientEvery, the first client (QD-1) is first given every n-th invoice: one
+// long-standing client whose statement runs over many pages.
+bool AddPayments(const QString &database, int firstClientEvery = 0);
+
 // A client record (the 22 texts AddClient takes) and an invoice record (15 texts, 7 amounts),
 // as the windows would send them; `n` picks the values.
 struct ClientRecord {

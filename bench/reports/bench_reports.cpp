@@ -17,9 +17,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QWindow>
@@ -38,34 +35,6 @@ long residentKiB() {
             return line.mid(6).trimmed().split(' ').value(0).toLong();
     }
     return 0;
-}
-
-// One payment per invoice, as the window would have recorded them: paid some days after the
-// service, in full for every third invoice and half otherwise, by the five methods in turn.
-// One long-standing client holds a tenth of the invoices, so that its statement runs over
-// hundreds of pages.
-bool addPayments(const QString &database) {
-    bool ok = false;
-    {
-        QSqlDatabase db =
-            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("benchPayments"));
-        db.setDatabaseName(database);
-        QSqlQuery query(db);
-        ok = db.open() &&
-             query.exec(QStringLiteral("UPDATE tblInvoices SET ClientID = 'QD-1' WHERE ID % 10 = 0")) &&
-             query.exec(QStringLiteral(
-                 "INSERT INTO tblPayments (PaymentID, InvoiceID, ClientID, PaidDate, Amount, Method, Notes, "
-                 "AddDate) SELECT 'PAY-' || ID, InvoiceID, ClientID, date(ServiceDate, '+' || (ID % 40) || "
-                 "' days'), ROUND(CASE WHEN ID % 3 = 0 THEN TotalAmt ELSE TotalAmt / 2 END, 2), "
-                 "CASE ID % 5 WHEN 0 THEN 'Cash' WHEN 1 THEN 'Check' WHEN 2 THEN 'Card' WHEN 3 THEN "
-                 "'Transfer' "
-                 "ELSE 'Other' END, '', AddDate FROM tblInvoices ORDER BY ID"));
-        if (!ok)
-            std::fprintf(stderr, "payments: %s\n", qPrintable(query.lastError().text()));
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("benchPayments"));
-    return ok;
 }
 
 double seconds(const std::function<void()> &work, int repeat = 1) {
@@ -99,7 +68,8 @@ int main(int argc, char **argv) {
         std::fprintf(stderr, "could not create the database\n");
         return 1;
     }
-    if (!addPayments(folder.filePath(QStringLiteral("home/home.qd"))))
+    // QD-1 holds a tenth of the invoices, so that its statement runs over hundreds of pages.
+    if (!bench::AddPayments(folder.filePath(QStringLiteral("home/home.qd")), 10))
         return 1;
     modGlobal::SetApplicationFolder(folder.path());
     modGlobal::strCompany = QStringLiteral("Sparkle Cleaning");

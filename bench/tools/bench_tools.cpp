@@ -1,7 +1,8 @@
 // Builds a throw-away application folder with 10,000 clients and 50,000 invoices (and notes
 // and address entries), then times what the Tools add: the daily safety copy start-up makes
 // (the copy itself, and a later start the same day), listing the 30 kept copies with their
-// counts, and find in a 10,000-row client list filled as the main window fills it.
+// counts, find in a 10,000-row client list filled as the main window fills it, and the
+// Payments window with a payment against every invoice.
 //
 //   bench_tools [--clients N] [--invoices N] [--runs N]
 #include "Fixtures.h"
@@ -10,6 +11,7 @@
 #include "startup/modGlobal.h"
 #include "tools/Find.h"
 #include "tools/SafetyCopies.h"
+#include "tools/frmPayments.h"
 
 #include "Timing.h"
 
@@ -18,13 +20,38 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
 #include <functional>
 
-namespace {} // namespace
+namespace {
+
+// The Payments window: the client list and balances filled at its load and after every payment,
+// and a client chosen (its invoices and payments).
+bool timePayments(const QString &database, int runs) {
+    if (!bench::AddPayments(database)) {
+        std::fprintf(stderr, "the payments could not be stored\n");
+        return false;
+    }
+    frmPayments window;
+    window.Form_Load();
+    const int clientRows = window.lvClients->topLevelItemCount();
+    std::printf("payments window: %d clients with invoices, %d owing, total owed %s\n", clientRows,
+                window.lvBalances->topLevelItemCount(), qPrintable(window.lblTotalOwedValue->text()));
+    bench::Report("payments: client list and balances filled",
+                  bench::Time(runs, [&](int) { window.RefillClients(); }));
+    bench::Report("payments: a client chosen (its invoices and payments)", bench::Time(runs, [&](int run) {
+                      window.lvClients->ChooseRow((run * 997) % clientRows);
+                      window.lvClients_Click();
+                  }));
+    return clientRows > 0 && window.lvInvoices->topLevelItemCount() > 0 &&
+           window.lvPayments->topLevelItemCount() > 0;
+}
+
+} // namespace
 
 int main(int argc, char **argv) {
     qputenv("QT_QPA_PLATFORM",
@@ -109,6 +136,8 @@ int main(int argc, char **argv) {
     const bench::Timing findNone =
         bench::Time(runs, [&](int) { tools::FindNextRow(&list, QStringLiteral("zebra")); });
     bench::Report("find: again, a text no row holds (every row searched)", findNone);
+
+    allMade = timePayments(database, runs) && allMade;
 
     modGlobal::objHouse.reset();
     modGlobal::SetApplicationFolder(QString());

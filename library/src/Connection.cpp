@@ -380,4 +380,9 @@ void Connection::ClearErrors() {
     d->errorDescription.clear();
 }
 
+void Connection::SetError(int number, const QString &description) {
+    d->errorNumber = number;
+    d->errorDescription = description;
+}
+
 } // namespace ordwen

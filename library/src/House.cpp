@@ -34,9 +34,9 @@ QString &lastStatement() {
 
 } // namespace
 
-// Shows one of the library's boxes. The caller may have the hourglass up while it waits for
-// the database; a question or a failure message wants the ordinary pointer meanwhile.
-static int ExecBox(QMessageBox &box) {
+// The caller may have the hourglass up while it waits for the database; a question or a
+// failure message wants the ordinary pointer meanwhile.
+int ExecBox(QMessageBox &box) {
     QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
     const int answer = box.exec();
     QGuiApplication::restoreOverrideCursor();

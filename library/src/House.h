@@ -5,9 +5,13 @@
 
 #include <functional>
 
+class QMessageBox;
+
 namespace ordwen::detail {
 
 QString LibraryTitle();
+// Shows one of the library's boxes and gives the button pressed.
+int ExecBox(QMessageBox &box);
 // The folder of libordwen.so, or the one tests set in its place.
 QString LibraryFolder();
 void SetLibraryFolder(const QString &folder);
@@ -26,6 +30,13 @@ QString Joined(std::initializer_list<QStringView> parts);      // one buffer: a 
 QString Number(float value);                                   // shortest text, point as separator
 QString NowText();                                             // the current date and time
 QString DateText(const QDateTime &value);                      // a date, with its time when it has one
+
+// What the database file holds of this build's tables: fields Version (its user_version),
+// PaymentsTable (1 when tblPayments is a table), Taken (tables or indexes named as the
+// payment ones, of any kind) and Invoices (1 when tblInvoices is a table).
+QString DatabaseStateQuery();
+// Why a database in that state cannot hold payments, in the user's words; empty when it can.
+QString PaymentsRefusalReason(const Recordset &state, const QString &file);
 
 class House final : public _House {
 public:
@@ -67,6 +78,11 @@ public:
     bool UpdateOwner(QStringList &strText) override;
     bool UpdateNotes(QStringList &strText) override;
     QString Clean(QString &strText) override;
+    bool AddPayment(QStringList &strText, float sngAmount, const QDate &datPaid) override;
+    bool DeletePayment(const QString &strID) override;
+    RecordsetPtr LoadPayments(const QString &strClientID) override;
+    RecordsetPtr LoadBalances(const QString &strClientID) override;
+    RecordsetPtr GetNewPaymentID() override;
 
 private:
     // How a write call reports its failure.
@@ -88,6 +104,19 @@ private:
     bool deleteCall(const QString &statement, const QString &confirmation);
 
     RecordsetPtr execute(const QString &statement);
+    // One query on a connection of its own, shown to nobody: nothing when it fails.
+    RecordsetPtr probe(const QString &statement);
+    // Why this database cannot hold payments; empty when it can, and when that could not be
+    // found out (the call then fails in its own way).
+    QString paymentsRefusal();
+    // Tells the user that method cannot work on payments here, and keeps the reason as the
+    // connection's error.
+    void refusePayments(const char *method, const QString &reason);
+    // What is wrong with a payment before it is stored; empty when nothing is.
+    QString paymentFault(const QStringList &strText, float sngAmount, const QDate &datPaid);
+    // The identifiers of the payments recorded against an invoice, comma-separated.
+    QString paymentsAgainst(const QString &invoiceID);
+    void showMessage(const QString &text);
     void showFailureMessage(int number, const QString &description);
 
     // A value that Clean takes: quoted, as a value item, or as a column's assignment. The

@@ -77,6 +77,12 @@ bool House::AddInvoice(QStringList &strText, QList<float> &sngAmounts, const QDa
 }
 
 bool House::DeleteInvoice(const QString &strID) {
+    // An invoice that payments point to stays: deleting it would leave them paying nothing.
+    if (const QString payments = paymentsAgainst(strID); !payments.isEmpty()) {
+        showMessage(QStringLiteral("This invoice has payments recorded against it: ") + payments +
+                    QStringLiteral(".\r\n\r\nDelete them in Tools > Payments first."));
+        return false;
+    }
     return deleteCall(
         QStringLiteral("DELETE FROM tblInvoices WHERE InvoiceID = '") + Escaped(strID) + QStringLiteral("';"),
         QStringLiteral("Delete this Invoice Record?\r\n\r\nOnce deleted it can't be recovered!"));

@@ -101,14 +101,7 @@ const QColor PaleOrange(255, 224, 192);
 } // namespace
 
 frmAddressBook::frmAddressBook(QWidget *parent) : QWidget(parent, Qt::Window) {
-    setObjectName(QStringLiteral("frmAddressBook"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    // A fixed border and no maximize button.
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
-    setFont(QFont(QStringLiteral("Verdana"), 8));
-    setFixedSize(Twips::ToPixels(ClientWidth), Twips::ToPixels(ClientHeight));
+    controls::FixedToolWindow(this, QStringLiteral("frmAddressBook"), ClientWidth, ClientHeight);
     setWindowTitle(QString::fromLatin1(controls::AppTitle));
 
     BuildEntryPanel();

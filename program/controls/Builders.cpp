@@ -193,6 +193,16 @@ void FitOptionButtons(QWidget *parent) {
     }
 }
 
+void FixedToolWindow(QWidget *window, const QString &name, int widthTwips, int heightTwips) {
+    window->setObjectName(name);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                           Qt::MSWindowsFixedSizeDialogHint);
+    window->setFont(QFont(QStringLiteral("Verdana"), 8));
+    window->setFixedSize(Twips::ToPixels(widthTwips), Twips::ToPixels(heightTwips));
+}
+
 QString ColouredButtonStyle(const QColor &colour) {
     return QStringLiteral("QPushButton { background-color: %1; color: black; border: 1px solid #808080;"
                           " border-radius: 2px; }"

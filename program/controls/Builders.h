@@ -38,6 +38,11 @@ QTextEdit *RichTextBox(QWidget *parent, const QString &name, const QRect &geomet
 QPushButton *Button(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry,
                     const QString &toolTip = {});
 
+// A window the menus open beside the main window: its name, a fixed border without a
+// maximize button, the program's font, the client area given in twips, and deleted when
+// closed.
+void FixedToolWindow(QWidget *window, const QString &name, int widthTwips, int heightTwips);
+
 // The style sheet of a button in a colour of its own: black caption, a thin grey border, a
 // darker border when it has the focus and a darker shade while pressed.
 QString ColouredButtonStyle(const QColor &colour);

@@ -43,7 +43,8 @@ QString cellText(const QVariant &value, CellKind kind) {
     case QMetaType::Float:
     case QMetaType::Int:
     case QMetaType::LongLong:
-        return controls::NumberText(value);
+        return kind == CellKind::Amount ? controls::FormatAmount(value.toDouble())
+                                        : controls::NumberText(value);
     default:
         break;
     }
@@ -53,6 +54,7 @@ QString cellText(const QVariant &value, CellKind kind) {
     case CellKind::DateTime:
         return controls::DateText(value, true);
     case CellKind::Text:
+    case CellKind::Amount:
         break;
     }
     return oneLine(value.toString());

@@ -13,12 +13,13 @@
 
 #include <span>
 
-// How a column shows its field. Numbers show in their shortest form whatever the kind;
+// How a column shows its field. Numbers show in their shortest form, except in an amount column;
 // Null shows as empty.
 enum class CellKind {
     Text,
     Date,     // the short date
     DateTime, // the short date, and the time of day when it is not midnight
+    Amount,   // a number with digit grouping and two decimals (1,234.50)
 };
 
 struct ListColumn {

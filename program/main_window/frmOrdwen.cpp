@@ -96,6 +96,8 @@ void frmOrdwen::BuildMenus() {
     mnuToolsExport->setObjectName(QStringLiteral("mnuToolsExport"));
     QAction *mnuToolsPreviewInvoice = mnuTools->addAction(QStringLiteral("&Preview Chosen Invoice"));
     mnuToolsPreviewInvoice->setObjectName(QStringLiteral("mnuToolsPreviewInvoice"));
+    QAction *mnuToolsPayments = mnuTools->addAction(QStringLiteral("Pa&yments..."));
+    mnuToolsPayments->setObjectName(QStringLiteral("mnuToolsPayments"));
     mnuTools->addSeparator()->setObjectName(QStringLiteral("T1"));
     QAction *mnuToolsRestore = mnuTools->addAction(QStringLiteral("&Restore a Safety Copy..."));
     mnuToolsRestore->setObjectName(QStringLiteral("mnuToolsRestore"));
@@ -114,6 +116,7 @@ void frmOrdwen::BuildMenus() {
     connect(mnuToolsFind, &QAction::triggered, this, &frmOrdwen::mnuToolsFind_Click);
     connect(mnuToolsExport, &QAction::triggered, this, &frmOrdwen::mnuToolsExport_Click);
     connect(mnuToolsPreviewInvoice, &QAction::triggered, this, &frmOrdwen::mnuToolsPreviewInvoice_Click);
+    connect(mnuToolsPayments, &QAction::triggered, this, &frmOrdwen::mnuToolsPayments_Click);
     connect(mnuToolsRestore, &QAction::triggered, this, &frmOrdwen::mnuToolsRestore_Click);
     connect(mnuHelpShowHelp, &QAction::triggered, this, &frmOrdwen::mnuHelpShowHelp_Click);
     connect(mnuAbout, &QAction::triggered, this, &frmOrdwen::mnuAbout_Click);

@@ -18,6 +18,7 @@ class UtilitiesTab;
 class frmAbout;
 class frmAddressBook;
 class frmHelp;
+class frmPayments;
 class QTabWidget;
 
 class frmOrdwen : public QMainWindow {
@@ -49,9 +50,12 @@ public:
     void mnuToolsExport_Click();
     // Previews the invoice chosen on the Utilities tab.
     void mnuToolsPreviewInvoice_Click();
+    // Opens the Payments window, or brings it forward.
+    void mnuToolsPayments_Click();
     void mnuToolsRestore_Click();
     // After a safety copy was restored: nothing chosen any more, every list (and the
-    // address book's, when it is open) filled again, the business names read again.
+    // address book's and the Payments window's, when open) filled again, the business names
+    // read again.
     void RefillAfterRestore();
 
     // ---- Lists (each fill only appends) ----
@@ -95,6 +99,7 @@ private:
 
     // The windows the menus open without waiting for them: one of each at a time.
     QPointer<frmAddressBook> m_addressBook;
+    QPointer<frmPayments> m_payments;
     QPointer<frmAbout> m_about;
     QPointer<frmHelp> m_help;
 };

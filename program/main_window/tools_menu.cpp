@@ -13,6 +13,7 @@
 #include "tools/CsvExport.h"
 #include "tools/Find.h"
 #include "tools/InvoicePreview.h"
+#include "tools/frmPayments.h"
 #include "tools/frmRestore.h"
 
 #include <QLabel>
@@ -61,6 +62,11 @@ void frmOrdwen::RefillAfterRestore() {
         m_addressBook->cmdCancel_Click();
         m_addressBook->RefillList();
     }
+    // The Payments window shows what the restored records owe, with no invoice chosen.
+    if (m_payments) {
+        m_payments->cmdClear_Click();
+        m_payments->RefillClients();
+    }
     // The printed invoices head with the business profile of the restored records.
     if (modGlobal::objHouse) {
         if (const ordwen::RecordsetPtr owner = modGlobal::objHouse->LoadOwner(); owner && !owner->isEOF()) {
@@ -74,4 +80,15 @@ void frmOrdwen::RefillAfterRestore() {
 
 void frmOrdwen::mnuToolsPreviewInvoice_Click() {
     tools::PreviewInvoice(this, m_utilities->chosenInvoice());
+}
+
+void frmOrdwen::mnuToolsPayments_Click() {
+    // A second choice while the window is open brings the same window forward.
+    if (!m_payments) {
+        m_payments = new frmPayments(this);
+        m_payments->Form_Load();
+    }
+    m_payments->show();
+    m_payments->raise();
+    m_payments->activateWindow();
 }

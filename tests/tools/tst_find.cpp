@@ -121,10 +121,11 @@ private slots:
         QCOMPARE(actionTexts(w.mnuHelp), (QStringList{QStringLiteral("Brisola Help"), QStringLiteral("-"),
                                                       QStringLiteral("About Brisola")}));
         const QStringList tools = actionTexts(w.mnuTools);
-        QCOMPARE(tools,
-                 (QStringList{QStringLiteral("&Find..."), QStringLiteral("-"),
-                              QStringLiteral("&Export to CSV..."), QStringLiteral("&Preview Chosen Invoice"),
-                              QStringLiteral("-"), QStringLiteral("&Restore a Safety Copy...")}));
+        QCOMPARE(
+            tools,
+            (QStringList{QStringLiteral("&Find..."), QStringLiteral("-"), QStringLiteral("&Export to CSV..."),
+                         QStringLiteral("&Preview Chosen Invoice"), QStringLiteral("Pa&yments..."),
+                         QStringLiteral("-"), QStringLiteral("&Restore a Safety Copy...")}));
         // Every entry has an access key of its own.
         QSet<QChar> keys;
         for (const QString &text : tools) {
@@ -134,7 +135,7 @@ private slots:
             QVERIFY2(amp >= 0 && amp + 1 < text.size(), qPrintable(text));
             keys.insert(text.at(amp + 1).toLower());
         }
-        QCOMPARE(keys.size(), 4);
+        QCOMPARE(keys.size(), 5);
         QCOMPARE(w.mnuToolsFind->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F));
     }
 

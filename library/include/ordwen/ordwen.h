@@ -3,6 +3,7 @@
 // Recordset). The program includes this header and nothing else of the library.
 #pragma once
 
+#include <QDate>
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -126,12 +127,30 @@ public:
     int ErrorNumber() const;
     QString ErrorDescription() const;
     void ClearErrors();
+    // A failure the library finds itself, kept as the engine's would be.
+    void SetError(int number, const QString &description);
 
 private:
     std::unique_ptr<ConnectionPrivate> d;
 };
 
 using ConnectionPtr = std::shared_ptr<Connection>;
+
+// What bringing a database file made by an earlier build up to date came to.
+enum class UpgradeResult {
+    Current,  // nothing to do: the file already holds everything this build stores
+    Upgraded, // the missing tables were added, in one transaction
+    Refused,  // the file cannot take them; it was left exactly as it was
+};
+struct UpgradeOutcome {
+    UpgradeResult result = UpgradeResult::Current;
+    QString reason; // why it was refused, in the user's words; empty otherwise
+};
+
+// Adds to the database file what this build stores and an earlier one did not (the payments
+// table and its indexes), then marks the file as current. Run once at start-up, before any
+// House call; a refused file stays usable, only payments are then refused.
+ORDWEN_EXPORT UpgradeOutcome UpgradeDatabase(const QString &file);
 
 // The default interface of House, its members in slot order. Text arrays are changed in
 // place: elements that pass through Clean come back escaped.
@@ -175,6 +194,27 @@ public:
     virtual bool UpdateOwner(QStringList &strText) = 0;    // 32
     virtual bool UpdateNotes(QStringList &strText) = 0;    // 33
     virtual QString Clean(QString &strText) = 0;           // 34
+
+    // 35 to 39: payments received against invoices. When the database cannot hold them (an
+    // earlier build's file that could not be brought up to date), each of these shows the
+    // library's message saying why and returns false or nothing; a read then keeps the same
+    // reason as the connection's error, like any failed read.
+    // strText: PaymentID, InvoiceID, ClientID, Method, Notes (texts pass through Clean). The
+    // invoice must be the client's, the amount above zero, the date valid and the method one
+    // of Cash, Check, Card, Transfer, Other; anything else is refused with a message.
+    virtual bool AddPayment(QStringList &strText, float sngAmount, const QDate &datPaid) = 0; // 35
+    virtual bool DeletePayment(const QString &strID) = 0; // 36 (asks first, like DeleteInvoice)
+    // The client's payments (every payment when strClientID is empty), fields PaymentID,
+    // InvoiceID, ClientID, PaidDate, Amount, Method, Notes, AddDate, ID; ordered by PaidDate, ID.
+    virtual RecordsetPtr LoadPayments(const QString &strClientID) = 0; // 37
+    // strClientID empty: one row per client that has invoices, fields ClientID, Client,
+    //   Invoiced, Paid, Owed, OldestUnpaid (the oldest ServiceDate of an invoice still owing,
+    //   Null when nothing is owed), ordered by Owed descending, Client;
+    // strClientID given: one row per invoice of that client, fields InvoiceID, ServiceDate,
+    //   TotalAmt, Paid, Owed, ordered by ServiceDate, ID.
+    // Amounts are rounded to cents; Owed is the invoiced amount less the payments.
+    virtual RecordsetPtr LoadBalances(const QString &strClientID) = 0; // 38
+    virtual RecordsetPtr GetNewPaymentID() = 0;                        // 39 (MAX(ID) AS [NewPaymentID])
 
     // Releasing the last reference runs the class's terminate step.
     virtual ~_House() = default;

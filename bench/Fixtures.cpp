@@ -7,6 +7,7 @@
 
 #include <sqlite3.h>
 
+#include <cmath>
 #include <cstdio>
 #include <random>
 
@@ -50,6 +51,7 @@ const char *const Words[] = {"key",      "under",   "the",     "mat",      "don'
                              "a",        "month",   "parking", "behind",   "l'école", "café",     "ask"};
 const char *const Charges[] = {"Oven cleaning",  "Inside windows", "Carpet shampoo",   "Fridge defrost",
                                "Move-out clean", "Garage sweep",   "Laundry & ironing"};
+const char *const Methods[] = {"Cash", "Check", "Card", "Transfer", "Other"};
 
 class Generator {
 public:
@@ -229,6 +231,24 @@ bool CreateFixture(const QString &database, const QString &schemaFile, const Fix
                   for (int i = 9; i <= 14; ++i)
                       b.text(i + 9, r.text[i]);
                   b.text(24, g.dateTime(g.number(2015, 2025)));
+              });
+
+    // Each invoice paid a quarter, a half, three quarters or in full.
+    db.insert("INSERT INTO tblPayments (PaymentID,InvoiceID,ClientID,PaidDate,Amount,Method,Notes,AddDate) "
+              "VALUES (?,?,?,?,?,?,?,?)",
+              size.invoices > 0 ? size.payments : 0, [&size](int n, const Database::Binder &b) {
+                  const int invoice = (n - 1) % size.invoices + 1;
+                  const InvoiceRecord r = MakeInvoiceRecord(invoice);
+                  Generator g(unsigned(n) * 7919u + 11u);
+                  const int quarters = g.number(1, 4);
+                  b.text(1, QStringLiteral("PAY-%1").arg(n));
+                  b.text(2, r.text[0]);
+                  b.text(3, r.text[1]);
+                  b.text(4, g.date(g.number(2015, 2025)));
+                  b.real(5, std::round(double(r.amounts[6]) * quarters * 25.0) / 100.0);
+                  b.text(6, g.pick(Methods));
+                  b.text(7, g.number(0, 3) == 0 ? g.sentence(10, 60) : QString());
+                  b.text(8, g.dateTime(g.number(2015, 2025)));
               });
 
     db.insert("INSERT INTO tblNotes (NoteID,NoteText,AddDate) VALUES (?,?,?)", size.notes,

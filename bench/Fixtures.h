@@ -13,6 +13,7 @@ struct FixtureSize {
     int invoices = 0;
     int notes = 0;
     int addresses = 0;
+    int payments = 0; // payment n against invoice n (of every invoice when there are more)
 
     // The business the figures speak of: five invoices per client, and one note and one
     // address-book entry per five clients (10,000 clients: 50,000 / 2,000 / 2,000).

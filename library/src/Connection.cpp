@@ -38,7 +38,10 @@ public:
     // the statement is not a SELECT, or not one the SQLite path takes: the caller runs it as
     // any other statement, which reports its failure as it always has.
     std::optional<RecordsetPtr> readRows(const QString &statement) {
-        if (!QStringView(statement).trimmed().startsWith(u"SELECT", Qt::CaseInsensitive))
+        // A query may name its parts first (WITH ... SELECT).
+        const QStringView text = QStringView(statement).trimmed();
+        if (!text.startsWith(u"SELECT", Qt::CaseInsensitive) &&
+            !text.startsWith(u"WITH", Qt::CaseInsensitive))
             return std::nullopt;
         if (sqlite3 *db = nativeHandle())
             return readRowsNative(db, statement);

@@ -150,24 +150,28 @@ RecordsetPtr House::LoadBalances(const QString &strClientID) {
         refusePayments("LoadBalances", reason);
         return {};
     }
-    // Sums are rounded once, at the end; "+ 0.0" turns a rounded -0.0 into 0.
+    // Each invoice's payments are summed once (the named part is made once, not read again
+    // for every use of its Paid); sums are rounded once, at the end, and "+ 0.0" turns a
+    // rounded -0.0 into 0.
+    const QString invoices =
+        QStringLiteral("WITH inv AS MATERIALIZED (") + invoicesWithPaid(strClientID) + QStringLiteral(")");
     if (!strClientID.isEmpty())
         return readCall(
-            QStringLiteral("SELECT InvoiceID, ServiceDate, ROUND(TotalAmt, 2) + 0.0 AS TotalAmt,"
-                           "ROUND(Paid, 2) + 0.0 AS Paid, ROUND(TotalAmt - Paid, 2) + 0.0 AS Owed FROM (") +
-            invoicesWithPaid(strClientID) + QStringLiteral(") ORDER BY ServiceDate, ID;"));
+            invoices + QStringLiteral(" SELECT InvoiceID, ServiceDate, ROUND(TotalAmt, 2) + 0.0 AS TotalAmt,"
+                                      "ROUND(Paid, 2) + 0.0 AS Paid, ROUND(TotalAmt - Paid, 2) + 0.0 AS Owed "
+                                      "FROM inv ORDER BY ServiceDate, ID;"));
     // The client's name as the client list has it, or as the invoices kept it once the
     // client was deleted.
     return readCall(
-        QStringLiteral("SELECT o.ClientID AS ClientID, COALESCE(MAX(c.Client), MAX(o.Client)) AS Client,"
-                       "ROUND(SUM(o.TotalAmt), 2) + 0.0 AS Invoiced, ROUND(SUM(o.Paid), 2) + 0.0 AS Paid,"
-                       "ROUND(SUM(o.TotalAmt) - SUM(o.Paid), 2) + 0.0 AS Owed,"
-                       "MIN(CASE WHEN ROUND(o.TotalAmt - o.Paid, 2) > 0 THEN o.ServiceDate END) "
-                       "AS OldestUnpaid FROM (") +
-        invoicesWithPaid(QString()) +
-        QStringLiteral(") o LEFT JOIN (SELECT ClientID, MAX(Client) AS Client FROM tblClients "
-                       "GROUP BY ClientID) c ON c.ClientID = o.ClientID "
-                       "GROUP BY o.ClientID ORDER BY Owed DESC, Client;"));
+        invoices +
+        QStringLiteral(", o AS MATERIALIZED (SELECT ClientID, MAX(Client) AS Client, SUM(TotalAmt) AS "
+                       "Invoiced, SUM(Paid) AS Paid, MIN(CASE WHEN ROUND(TotalAmt - Paid, 2) > 0 THEN "
+                       "ServiceDate END) AS OldestUnpaid FROM inv GROUP BY ClientID) "
+                       "SELECT o.ClientID AS ClientID, COALESCE(c.Client, o.Client) AS Client,"
+                       "ROUND(o.Invoiced, 2) + 0.0 AS Invoiced, ROUND(o.Paid, 2) + 0.0 AS Paid,"
+                       "ROUND(o.Invoiced - o.Paid, 2) + 0.0 AS Owed, o.OldestUnpaid AS OldestUnpaid "
+                       "FROM o LEFT JOIN (SELECT ClientID, MAX(Client) AS Client FROM tblClients "
+                       "GROUP BY ClientID) c ON c.ClientID = o.ClientID ORDER BY Owed DESC, Client;"));
 }
 
 RecordsetPtr House::GetNewPaymentID() {

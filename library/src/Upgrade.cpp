@@ -39,6 +39,10 @@ UpgradeOutcome refused(const QString &reason) {
     return {UpgradeResult::Refused, reason};
 }
 
+UpgradeOutcome unreadable(const QString &reason) {
+    return {UpgradeResult::Unreadable, reason};
+}
+
 // Why a file in this state cannot hold payments, as its tables show it.
 QString stateReason(const Recordset &state) {
     if (state.Fields(QStringLiteral("Version")).toInt() >= 1)
@@ -54,14 +58,15 @@ QString stateReason(const Recordset &state) {
 
 UpgradeOutcome upgrade(Connection &connection, const QString &file) {
     if (!connection.Open())
-        return refused(withEngineText(QStringLiteral("the file could not be opened"), connection));
+        return unreadable(withEngineText(QStringLiteral("the file could not be opened"), connection));
     const RecordsetPtr state = connection.Execute(DatabaseStateQuery());
     if (!state || state->RecordCount() != 1)
-        return refused(withEngineText(QStringLiteral("the file could not be read"), connection));
+        return unreadable(withEngineText(QStringLiteral("the file could not be read"), connection));
     if (state->Fields(QStringLiteral("Version")).toInt() >= 1)
         return {};
-    if (state->Fields(QStringLiteral("Taken")).toInt() > 0 ||
-        state->Fields(QStringLiteral("Invoices")).toInt() != 1)
+    if (state->Fields(QStringLiteral("Invoices")).toInt() != 1)
+        return unreadable(stateReason(*state));
+    if (state->Fields(QStringLiteral("Taken")).toInt() > 0)
         return refused(stateReason(*state));
     if (!QFileInfo(file).isWritable())
         return refused(QStringLiteral("the file is read-only"));
@@ -114,7 +119,7 @@ UpgradeOutcome UpgradeDatabase(const QString &file) {
     connection.setConnectionString(QStringLiteral("Data Source=") + file + QLatin1Char(';'));
     const UpgradeOutcome outcome = detail::upgrade(connection, file);
     connection.Close();
-    if (outcome.result == UpgradeResult::Refused)
+    if (outcome.result == UpgradeResult::Refused || outcome.result == UpgradeResult::Unreadable)
         detail::refusals().insert(detail::fileKey(file), outcome.reason);
     else
         detail::refusals().remove(detail::fileKey(file));

@@ -41,6 +41,8 @@ constexpr int errFileNotFound = 53;
 constexpr int errPathFileAccess = 75;
 constexpr int errCannotCreateObject = 429;
 constexpr int errInternal = 51;
+// A database that cannot take this build's tables (the library says why).
+constexpr int errDatabaseNotUpgraded = 3251;
 // The database engine's code when the reason for a failed read cannot be learnt.
 constexpr int sqliteCantOpen = 14;
 
@@ -101,6 +103,18 @@ std::optional<MainError> makeSafetyCopy() {
         WriteMainErrorLog(errInternal, QStringLiteral("The safety copy was not written: ") +
                                            QString::fromLocal8Bit(e.what()));
     }
+    return std::nullopt;
+}
+
+// A database of an earlier build gets what this build stores, after the day's safety copy
+// holds it as it was. One that cannot take it stays exactly as it is and the start goes on:
+// only payments are refused then, each time with the reason error.log keeps as well.
+std::optional<MainError> upgradeDatabase() {
+    const ordwen::UpgradeOutcome outcome = ordwen::UpgradeDatabase(tools::DatabaseFilePath());
+    if (outcome.result == ordwen::UpgradeResult::Refused)
+        WriteMainErrorLog(errDatabaseNotUpgraded,
+                          QStringLiteral("The database was not brought up to date for payments: ") +
+                              outcome.reason);
     return std::nullopt;
 }
 
@@ -288,6 +302,7 @@ void Main() {
     const Step steps[] = {
         findDatabase,
         makeSafetyCopy,
+        upgradeDatabase,
         loadMainWindow,
         checkDatabaseReadable,
         [] {

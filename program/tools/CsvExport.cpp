@@ -68,7 +68,7 @@ QString inert(const QString &text) {
     return text;
 }
 
-using LoadCall = ordwen::RecordsetPtr (ordwen::_House::*)();
+using LoadCall = ordwen::RecordsetPtr (*)(ordwen::_House &);
 
 struct ExportFile {
     const char *name;
@@ -76,10 +76,11 @@ struct ExportFile {
 };
 
 constexpr ExportFile Files[] = {
-    {"clients.csv", &ordwen::_House::LoadClients},
-    {"invoices.csv", &ordwen::_House::LoadInvoices},
-    {"notes.csv", &ordwen::_House::LoadNotes},
-    {"addresses.csv", &ordwen::_House::LoadNames},
+    {"clients.csv", [](ordwen::_House &house) { return house.LoadClients(); }},
+    {"invoices.csv", [](ordwen::_House &house) { return house.LoadInvoices(); }},
+    {"notes.csv", [](ordwen::_House &house) { return house.LoadNotes(); }},
+    {"addresses.csv", [](ordwen::_House &house) { return house.LoadNames(); }},
+    {"payments.csv", [](ordwen::_House &house) { return house.LoadPayments(QString()); }},
 };
 
 QStringList existingFiles(const QString &folder) {
@@ -146,7 +147,7 @@ std::optional<QString> ExportToFolder(ordwen::_House &house, const QString &fold
     // half-exported.
     std::vector<std::unique_ptr<QSaveFile>> files;
     for (const ExportFile &file : Files) {
-        const ordwen::RecordsetPtr rows = (house.*file.load)();
+        const ordwen::RecordsetPtr rows = file.load(house);
         if (!rows)
             return QStringLiteral("The records could not be read.");
         const QString path = QDir(folder).filePath(QString::fromLatin1(file.name));

@@ -1,5 +1,5 @@
 // Export of the records to CSV files that spreadsheet programs open: clients.csv,
-// invoices.csv, notes.csv and addresses.csv, each with every column of its table and the
+// invoices.csv, notes.csv, addresses.csv and payments.csv, each with every column of its table and the
 // column names in the first row. Fields are quoted as RFC 4180 has it (a field holding a
 // comma, a quote or a line break stands in quotes, its quotes doubled), lines end in CR LF,
 // and the text is UTF-8 after a byte-order mark, so that accents read right. Dates are the
@@ -31,8 +31,8 @@ QString CsvField(const QVariant &value);
 // The whole file of one recordset: the byte-order mark, the header, one line per row.
 QByteArray CsvFile(ordwen::Recordset &rows);
 
-// Reads the four tables through House and writes the four files into the folder. Either
-// all four files are written or, on failure, none is changed; the failure says why.
+// Reads the five tables through House and writes the five files into the folder. Either
+// all five files are written or, on failure, none is changed; the failure says why.
 std::optional<QString> ExportToFolder(ordwen::_House &house, const QString &folder);
 
 // Tools > Export to CSV...: asks for the folder, asks before replacing earlier exports,

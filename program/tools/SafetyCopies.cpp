@@ -243,6 +243,7 @@ RestoreResult RestoreSafetyCopy(const QString &copyPath, const QDateTime &now) {
         return result;
     }
     result.restored = true;
+    result.upgrade = ordwen::UpgradeDatabase(database);
     return result;
 }
 

@@ -6,6 +6,8 @@
 
 #include "tools/DatabaseFile.h"
 
+#include <ordwen/ordwen.h>
+
 #include <QDate>
 #include <QDateTime>
 #include <QList>
@@ -63,12 +65,15 @@ struct RestoreResult {
     FileFailure failure;
     QString asidePath;   // where the records as they were have been copied (once copied)
     RecordCounts counts; // what the restored records hold
+    // A copy made by an earlier build is brought up to date once restored, as at start-up.
+    ordwen::UpgradeOutcome upgrade;
 };
 
 // Restores a copy over home/home.qd: the copy is checked first (a database of the program
 // that passes the engine's integrity check), the records as they are are copied aside, then
 // the copy is written over them with the online backup in one transaction, and the result
-// is checked again. When any step fails, home/home.qd holds what it held before. Nothing
+// is checked again, and brought up to date when an earlier build made it (a copy that cannot
+// take that is still restored). When any step fails, home/home.qd holds what it held before. Nothing
 // may hold the database open meanwhile but readers that have finished their reads.
 RestoreResult RestoreSafetyCopy(const QString &copyPath, const QDateTime &now);
 

@@ -169,6 +169,11 @@ void frmRestore::cmdRestore_Click() {
         m_afterRestore();
     FillList();
     const QLocale locale;
+    const QString payments =
+        result.upgrade.result == ordwen::UpgradeResult::Refused
+            ? crlf + crlf + QStringLiteral("Payments can't be recorded in the restored records: ") +
+                  result.upgrade.reason + QStringLiteral(". ")
+            : QString();
     messages::ShowMessage(this,
                           QStringLiteral("The safety copy of ") + caption +
                               QStringLiteral(" was restored: ") + locale.toString(result.counts.clients) +
@@ -177,7 +182,7 @@ void frmRestore::cmdRestore_Click() {
                               QStringLiteral(" notes and ") + locale.toString(result.counts.addresses) +
                               QStringLiteral(" address entries. ") + crlf + crlf +
                               QStringLiteral("The records as they were before are kept in ") +
-                              QDir::toNativeSeparators(result.asidePath) + QStringLiteral(". "),
+                              QDir::toNativeSeparators(result.asidePath) + QStringLiteral(". ") + payments,
                           QMessageBox::Information, QMessageBox::Ok, QMessageBox::NoButton, windowTitle());
 }
 

@@ -272,14 +272,20 @@ private slots:
 
     void storedProfileGoesStraightToTheSplash_data() {
         QTest::addColumn<bool>("withPicture");
-        QTest::newRow("splash picture delivered") << true;
-        QTest::newRow("splash picture missing") << false;
+        QTest::addColumn<bool>("earlier"); // records of an earlier version: no payments, version 0
+        QTest::newRow("splash picture delivered") << true << false;
+        QTest::newRow("splash picture missing") << false << false;
+        QTest::newRow("records of an earlier version") << true << true;
     }
 
     void storedProfileGoesStraightToTheSplash() {
         QFETCH(bool, withPicture);
+        QFETCH(bool, earlier);
         useFolder(true, withPicture);
         seedProfile();
+        if (earlier)
+            QVERIFY(folder->exec(QStringLiteral("DROP TABLE tblPayments")) &&
+                    folder->exec(QStringLiteral("PRAGMA user_version = 0")));
         // Started from another folder: the database is found all the same.
         QDir::setCurrent(QDir::rootPath());
         QApplication::clipboard()->setText(QStringLiteral("copied by the user"));
@@ -317,6 +323,12 @@ private slots:
         QCOMPARE(modGlobal::HelpFile(), folder->path() + QStringLiteral("/help/ordwen.hlp"));
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("copied by the user"));
         QVERIFY(!QApplication::overrideCursor());
+        // The records are brought up to date (user_version, at byte 60 of the file); the day's
+        // safety copy keeps them as they were.
+        const QString copy =
+            QStringLiteral("home/backup/home-") + QDate::currentDate().toString(Qt::ISODate) + ".qd";
+        QCOMPARE(folder->readFile(QStringLiteral("home/home.qd")).mid(60, 4), QByteArray("\0\0\0\1", 4));
+        QCOMPARE(folder->readFile(copy).mid(60, 4), QByteArray("\0\0\0", 3) + char(earlier ? 0 : 1));
 
         // Closing the main window ends the program normally and frees the lock.
         modMain::MainWindow()->close();

@@ -92,21 +92,6 @@ bool TestAppFolder::exec(const QString &sql) {
     });
 }
 
-bool TestAppFolder::execScript(const QString &sql) {
-    return withDatabase(databasePath(), [&](QSqlDatabase &db) {
-        const QStringList statements = sql.split(QLatin1Char(';'));
-        for (const QString &statement : statements) {
-            QSqlQuery query(db);
-            if (!statement.trimmed().isEmpty() && !query.exec(statement)) {
-                std::fprintf(stderr, "TestAppFolder::execScript failed: %s\n  %s\n",
-                             qPrintable(query.lastError().text()), qPrintable(statement));
-                return false;
-            }
-        }
-        return true;
-    });
-}
-
 QList<QVariantMap> TestAppFolder::rows(const QString &sql) {
     return withDatabase(databasePath(), [&](QSqlDatabase &db) {
         QList<QVariantMap> result;

@@ -28,8 +28,6 @@ public:
     // Runs statements on the database through a connection of the test's own, closed again
     // before returning. Fails the test (QVERIFY-style message on stderr, false) on error.
     bool exec(const QString &sql);
-    // The same for a script: statements separated by ';', run in turn on one connection.
-    bool execScript(const QString &sql);
     QList<QVariantMap> rows(const QString &sql);
     QVariant value(const QString &sql); // first column of the first row
 

@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 
 #include <optional>
+#include <tuple>
 
 namespace {
 
@@ -171,6 +172,17 @@ class TestCsvExport : public QObject {
                            {"TotalAmt", 1234567.5},
                            {"Notes", "ü\r\n\""},
                            {"AddDate", "2024-03-04 16:45:00"}}));
+        for (const auto &[id, paid, amount, notes] :
+             {std::tuple{"PAY-1", "2024-03-09", 0.1, "cash, \"in hand\""}, {"PAY-2", "2024-03-05", 40.5, ""}})
+            QVERIFY(insertRow(db, QStringLiteral("tblPayments"),
+                              {{"PaymentID", id},
+                               {"InvoiceID", "INV-1"},
+                               {"ClientID", "QD-1"},
+                               {"PaidDate", paid},
+                               {"Amount", amount},
+                               {"Method", "Check"},
+                               {"Notes", notes},
+                               {"AddDate", "2024-03-10 08:00:00"}}));
         QVERIFY(insertRow(
             db, QStringLiteral("tblNotes"),
             {{"NoteID", "QDN-1"}, {"NoteText", "\"Quoted start"}, {"AddDate", "2024-03-01 09:00:00"}}));
@@ -269,6 +281,7 @@ private slots:
         QTest::newRow("invoices") << QStringLiteral("invoices.csv") << QStringLiteral("tblInvoices");
         QTest::newRow("notes") << QStringLiteral("notes.csv") << QStringLiteral("tblNotes");
         QTest::newRow("addresses") << QStringLiteral("addresses.csv") << QStringLiteral("tblAddress");
+        QTest::newRow("payments") << QStringLiteral("payments.csv") << QStringLiteral("tblPayments");
     }
 
     void filesReadBackFieldForField() {
@@ -345,11 +358,11 @@ private slots:
         boxes.answer({QMessageBox::Yes, QMessageBox::Ok});
         tools::ExportRecords(nullptr);
         QCOMPARE(boxes.count(), 2);
-        EXPECT_BOX(boxes.shown()[1],
-                   QStringLiteral("The records were exported to ") + out->path() +
-                       QStringLiteral(": clients.csv, invoices.csv, notes.csv and addresses.csv. "),
-                   QMessageBox::Information, QMessageBox::Ok, QMessageBox::Ok,
-                   QStringLiteral("Export to CSV"));
+        EXPECT_BOX(
+            boxes.shown()[1],
+            QStringLiteral("The records were exported to ") + out->path() +
+                QStringLiteral(": clients.csv, invoices.csv, notes.csv, addresses.csv and payments.csv. "),
+            QMessageBox::Information, QMessageBox::Ok, QMessageBox::Ok, QStringLiteral("Export to CSV"));
         QCOMPARE(exported(QStringLiteral("notes.csv")).size(), 3);
         QVERIFY(!QApplication::overrideCursor());
         boxes.clear();

@@ -128,6 +128,25 @@ private slots:
         QCOMPARE(fileCount(db, "tblClients"), 7);
     }
 
+    void earlierBuildsCopyIsRestoredAndBroughtUpToDate() {
+        QVERIFY(tf->seed(2, 3, 1, 4));
+        // The records as an earlier build kept them: no payments, version 0.
+        QVERIFY(tf->folder.exec(QStringLiteral("DROP TABLE tblPayments")));
+        QVERIFY(tf->folder.exec(QStringLiteral("PRAGMA user_version = 0")));
+        QVERIFY(copyForDay(Today.addDays(-1)));
+        const QString copy = tf->backupPath(ToolsFolder::dayName(Today.addDays(-1)));
+        const QByteArray copyBytes = fileBytes(copy);
+
+        const tools::RestoreResult result = tools::RestoreSafetyCopy(copy, Moment);
+        QVERIFY2(result.restored, qPrintable(result.failure.description));
+        QCOMPARE(result.upgrade.result, ordwen::UpgradeResult::Upgraded);
+        const QString db = tf->folder.databasePath();
+        QCOMPARE(fileValue(db, QStringLiteral("PRAGMA user_version")).toInt(), 1);
+        QCOMPARE((QList<int>{fileCount(db, "tblPayments"), fileCount(db, "tblInvoices")}),
+                 (QList<int>{0, 3}));
+        QCOMPARE(fileBytes(copy), copyBytes);
+    }
+
     void badCopyLeavesTheRecordsAsTheyWere_data() {
         QTest::addColumn<QString>("kind");
         QTest::newRow("not a database") << QStringLiteral("text");

@@ -138,13 +138,14 @@ using ConnectionPtr = std::shared_ptr<Connection>;
 
 // What bringing a database file made by an earlier build up to date came to.
 enum class UpgradeResult {
-    Current,  // nothing to do: the file already holds everything this build stores
-    Upgraded, // the missing tables were added, in one transaction
-    Refused,  // the file cannot take them; it was left exactly as it was
+    Current,    // nothing to do: the file already holds everything this build stores
+    Upgraded,   // the missing tables were added, in one transaction
+    Refused,    // the file cannot take them; it was left exactly as it was
+    Unreadable, // no database of this program, or one that cannot be read: left alone
 };
 struct UpgradeOutcome {
     UpgradeResult result = UpgradeResult::Current;
-    QString reason; // why it was refused, in the user's words; empty otherwise
+    QString reason; // why it was refused or unreadable, in the user's words; empty otherwise
 };
 
 // Adds to the database file what this build stores and an earlier one did not (the payments

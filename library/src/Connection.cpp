@@ -371,6 +371,25 @@ RecordsetPtr Connection::Execute(const QString &statement) {
     return std::make_shared<Recordset>(names, rows);
 }
 
+RecordsetPtr Connection::Execute(const QString &statement, const QStringList &values) {
+    if (!IsOpen()) {
+        d->errorNumber = SQLITE_MISUSE;
+        d->errorDescription = QStringLiteral("the connection is not open");
+        return {};
+    }
+    QSqlQuery query(d->database());
+    query.setForwardOnly(true);
+    bool ok = query.prepare(statement);
+    for (const QString &value : values)
+        query.addBindValue(value); // the driver reads the text where it is: no copy
+    ok = ok && query.exec();
+    if (!ok) {
+        d->takeError(query.lastError());
+        return {};
+    }
+    return std::make_shared<Recordset>();
+}
+
 int Connection::ErrorNumber() const {
     return d->errorNumber;
 }

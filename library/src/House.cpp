@@ -27,9 +27,9 @@ QString &folderOverride() {
     return folder;
 }
 
-QString &lastStatement() {
-    static QString text;
-    return text;
+Statement &lastStatement() {
+    static Statement statement;
+    return statement;
 }
 
 } // namespace
@@ -61,8 +61,26 @@ void SetLibraryFolder(const QString &folder) {
     folderOverride() = folder;
 }
 
-const QString &LastStatement() {
-    return lastStatement();
+void Statement::bind(QString value) {
+    // A missing text is stored as an empty one, as the quoted literal it stands for would be.
+    if (value.isNull())
+        value = QStringLiteral("");
+    places << text.size();
+    text += QLatin1Char('?');
+    values << std::move(value);
+}
+
+QString LastStatement() {
+    const Statement &statement = lastStatement();
+    QString text;
+    qsizetype from = 0;
+    for (qsizetype i = 0; i < statement.places.size(); ++i) {
+        text += QStringView(statement.text).mid(from, statement.places[i] - from);
+        text += QLatin1Char('\'') + Escaped(statement.values[i]) + QLatin1Char('\'');
+        from = statement.places[i] + 1;
+    }
+    text += QStringView(statement.text).mid(from);
+    return text;
 }
 
 QString Escaped(const QString &value) {
@@ -90,15 +108,14 @@ QString Closed(QString sql, QLatin1StringView end) {
     return sql + end;
 }
 
-QString Joined(std::initializer_list<QStringView> parts) {
-    qsizetype size = 0;
-    for (const QStringView part : parts)
-        size += part.size();
-    QString sql;
-    sql.reserve(size);
-    for (const QStringView part : parts)
-        sql += part;
-    return sql;
+QString TrimmedBlanks(const QString &value) {
+    qsizetype first = 0;
+    qsizetype last = value.size();
+    while (first < last && value.at(first) == QLatin1Char(' '))
+        ++first;
+    while (last > first && value.at(last - 1) == QLatin1Char(' '))
+        --last;
+    return value.mid(first, last - first); // shares the text when nothing is trimmed
 }
 
 QString Number(float value) {
@@ -160,18 +177,21 @@ void House::letConDataBase(const Connection &connection) {
 QString House::Clean(QString &strText) {
     strText = Escaped(strText);
     // Only blanks are trimmed; the caller's variable keeps them.
-    qsizetype first = 0;
-    qsizetype last = strText.size();
-    while (first < last && strText.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && strText.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return strText.mid(first, last - first);
+    return TrimmedBlanks(strText);
 }
 
-RecordsetPtr House::execute(const QString &statement) {
+QString House::CleanBound(QString &value) {
+    QString bound = value; // shared until Clean changes the caller's element
+    Clean(value);
+    bound.remove(QChar(u'\0'));
+    return TrimmedBlanks(bound);
+}
+
+RecordsetPtr House::execute(const Statement &statement) {
     lastStatement() = statement;
-    return m_conDataBase->Execute(statement);
+    if (statement.values.isEmpty())
+        return m_conDataBase->Execute(statement.text);
+    return m_conDataBase->Execute(statement.text, statement.values);
 }
 
 void House::showFailureMessage(int number, const QString &description) {

@@ -15,9 +15,25 @@ int ExecBox(QMessageBox &box);
 // The folder of libordwen.so, or the one tests set in its place.
 QString LibraryFolder();
 void SetLibraryFolder(const QString &folder);
-// The last statement executed, for tests. Keeping it is a reference to the statement's
-// text, so no call pays for it.
-const QString &LastStatement();
+
+// A statement to run: its text and the long texts bound to it. A note may be megabytes long;
+// bound beside the text it is neither copied into the statement nor read by the engine's
+// parser, each of which would cost as much as the note again.
+struct Statement {
+    Statement(QString sql = {}) : text(std::move(sql)) {} // NOLINT: a text is a whole statement
+
+    // Writes a "?" for value, which is stored exactly as given (no apostrophes doubled).
+    void bind(QString value);
+
+    QString text;
+    QStringList values;      // in the order of their "?"
+    QList<qsizetype> places; // where each value's "?" stands in text
+};
+
+// The last statement executed, for tests, with every bound value written in as the quoted
+// literal it stands for. Keeping it shares the statement's texts, so no call pays for it;
+// only asking for it does.
+QString LastStatement();
 
 // Text items of a statement. Every value item and assignment ends with the comma that
 // separates it from the next; Closed turns the last comma into the statement's end.
@@ -26,7 +42,7 @@ QString Quoted(const QString &value);                          // "'" + escaped 
 QString Literal(const QString &safeText);                      // "'" + text + "'," (text already safe)
 QString Assigned(const char *column, const QString &safeText); // "Column = 'text',"
 QString Closed(QString sql, QLatin1StringView end);            // last comma replaced by end
-QString Joined(std::initializer_list<QStringView> parts);      // one buffer: a note may be long
+QString TrimmedBlanks(const QString &value);                   // blanks off both ends only
 QString Number(float value);                                   // shortest text, point as separator
 QString NowText();                                             // the current date and time
 QString DateText(const QDateTime &value);                      // a date, with its time when it has one
@@ -96,14 +112,14 @@ private:
 
     // The statement of a write call, built from the caller's array once the connection is
     // open and the array is known to be long enough.
-    using StatementBuilder = std::function<QString()>;
+    using StatementBuilder = std::function<Statement()>;
 
     bool writeCall(const WriteCall &call, const QStringList &strText, const StatementBuilder &build);
     RecordsetPtr numberCall(const char *method, const QString &statement);
     RecordsetPtr readCall(const QString &statement);
     bool deleteCall(const QString &statement, const QString &confirmation);
 
-    RecordsetPtr execute(const QString &statement);
+    RecordsetPtr execute(const Statement &statement);
     // One query on a connection of its own, shown to nobody: nothing when it fails.
     RecordsetPtr probe(const QString &statement);
     // Why this database cannot hold payments; empty when it can, and when that could not be
@@ -123,6 +139,9 @@ private:
     // caller's element keeps the doubled apostrophes, as Clean leaves it.
     QString QuotedClean(QString &value) { return Literal(Clean(value)); }
     QString AssignedClean(const char *column, QString &value) { return Assigned(column, Clean(value)); }
+    // What Clean gives, apostrophes as typed, for a value bound to its statement; the caller's
+    // element is left as Clean leaves it.
+    QString CleanBound(QString &value);
 
     ConnectionPtr m_conDataBase;
     QString m_strFunction;

@@ -11,10 +11,11 @@ bool House::AddNotes(QStringList &strText) {
                          .showMessage = true,
                          .minimumElements = 2};
     return writeCall(call, strText, [&] {
-        const QString id = Escaped(strText[0]);
-        const QString text = Clean(strText[1]);
-        return Joined({u"INSERT INTO tblNotes (NoteID,NoteText,AddDate) VALUES ('", id, u"','", text, u"','",
-                       NowText(), u"');"});
+        Statement sql(QStringLiteral("INSERT INTO tblNotes (NoteID,NoteText,AddDate) VALUES ('") +
+                      Escaped(strText[0]) + QStringLiteral("',"));
+        sql.bind(CleanBound(strText[1]));
+        sql.text += QStringLiteral(",'") + NowText() + QStringLiteral("');");
+        return sql;
     });
 }
 
@@ -25,9 +26,10 @@ bool House::UpdateNotes(QStringList &strText) {
                          .showMessage = true,
                          .minimumElements = 2};
     return writeCall(call, strText, [&] {
-        const QString text = Clean(strText[1]);
-        return Joined(
-            {u"UPDATE tblNotes SET NoteText = '", text, u"' WHERE NoteID = '", Escaped(strText[0]), u"';"});
+        Statement sql(QStringLiteral("UPDATE tblNotes SET NoteText = "));
+        sql.bind(CleanBound(strText[1]));
+        sql.text += QStringLiteral(" WHERE NoteID = '") + Escaped(strText[0]) + QStringLiteral("';");
+        return sql;
     });
 }
 

@@ -270,27 +270,34 @@ namespace {
 
 constexpr const char *StoredBreaks = "storedLineBreaks";
 
-// The line breaks of a text in order, each as it is written. The Unicode line and paragraph
-// separators come back as line feeds, as the box has always given them: the lists show
-// a text on one line by its CR and LF breaks.
-QStringList lineBreaks(const QString &text) {
-    QStringList breaks;
+// The line breaks of a text in order, one byte each as it is written: 'c' for CR LF, 'r' for
+// CR, 'n' for LF (a long note has a break every line; a string for each would cost megabytes).
+// The Unicode line and paragraph separators come back as line feeds, as the box has always
+// given them: the lists show a text on one line by its CR and LF breaks.
+QByteArray lineBreaks(const QString &text) {
+    QByteArray breaks;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
         if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n')) {
-            breaks << QStringLiteral("\r\n");
+            breaks += 'c';
             ++i;
         } else if (c == QLatin1Char('\r')) {
-            breaks << QStringLiteral("\r");
+            breaks += 'r';
         } else if (c == QLatin1Char('\n') || c == QChar::LineSeparator || c == QChar::ParagraphSeparator) {
-            breaks << QStringLiteral("\n");
+            breaks += 'n';
         }
     }
     return breaks;
 }
 
+// The next stored break as written; past the last, the last one again.
+void appendBreak(QString &text, const QByteArray &breaks, qsizetype &next) {
+    const char kind = next < breaks.size() ? breaks.at(next++) : breaks.back();
+    text += kind == 'c' ? QStringView(u"\r\n") : kind == 'r' ? QStringView(u"\r") : QStringView(u"\n");
+}
+
 // The box's text as shown (line breaks as line feeds) with each line break as it was stored.
-QString withBreaks(const QString &shown, const QStringList &breaks) {
+QString withBreaks(const QString &shown, const QByteArray &breaks) {
     if (breaks.isEmpty())
         return shown;
     QString text;
@@ -301,7 +308,7 @@ QString withBreaks(const QString &shown, const QStringList &breaks) {
         if (shown.at(i) != QLatin1Char('\n'))
             continue;
         text += QStringView(shown).mid(from, i - from);
-        text += next < breaks.size() ? breaks.at(next++) : breaks.last();
+        appendBreak(text, breaks, next);
         from = i + 1;
     }
     text += QStringView(shown).mid(from);
@@ -316,7 +323,7 @@ void ShowStoredText(QTextEdit *box, const QString &text) {
 }
 
 QString StoredText(const QTextEdit *box) {
-    const QStringList breaks = box->property(StoredBreaks).toStringList();
+    const QByteArray breaks = box->property(StoredBreaks).toByteArray();
     const QTextDocument *document = box->document();
     if (breaks.isEmpty() || !document->rootFrame()->childFrames().isEmpty())
         return withBreaks(box->toPlainText(), breaks);
@@ -325,7 +332,7 @@ QString StoredText(const QTextEdit *box) {
     QString text;
     text.reserve(document->characterCount() + breaks.size());
     qsizetype next = 0;
-    auto lineBreak = [&] { text += next < breaks.size() ? breaks.at(next++) : breaks.last(); };
+    auto lineBreak = [&] { appendBreak(text, breaks, next); };
     for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
         if (block != document->begin())
             lineBreak();

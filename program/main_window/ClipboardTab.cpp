@@ -14,6 +14,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QTextEdit>
 
 ClipboardTab::ClipboardTab(frmOrdwen &main) : m_main(main) {
@@ -96,7 +97,7 @@ void ClipboardTab::RefillNotesList() {
 
 void ClipboardTab::cmdSaveNotes_Click() {
     modGlobal::TrimTextBoxes(*window());
-    if (rtNotes->toPlainText().isEmpty()) {
+    if (rtNotes->document()->isEmpty()) { // asked of the document: a long note is not copied
         messages::Refuse(window(),
                          QStringLiteral("Enter text in the \"Notes\" field or \r\nselect a note to update "
                                         "before saving! "),

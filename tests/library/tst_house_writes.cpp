@@ -294,6 +294,7 @@ void tst_HouseWrites::storedNoteText_data() {
                                               << "a''b";
     QTest::newRow("only blanks") << "    "
                                  << "";
+    QTest::newRow("no text at all") << QString() << "";
     QTest::newRow("inner blanks kept") << "  two  words  "
                                        << "two  words";
     QTest::newRow("NUL characters") << QStringLiteral("a") + QChar(0) + "b" + QChar(0) << "ab";
@@ -315,12 +316,14 @@ void tst_HouseWrites::storedNoteText() {
     QStringList note = {"QDN-1", text};
     QVERIFY(house->AddNotes(note));
     QCOMPARE(folder.value("SELECT NoteText FROM tblNotes WHERE NoteID = 'QDN-1'").toString(), stored);
+    QCOMPARE(folder.value("SELECT typeof(NoteText) FROM tblNotes").toString(), "text"); // never NULL
 
     QVERIFY(folder.exec("UPDATE tblNotes SET NoteText = 'other'"));
     QStringList changed = {"QDN-1", text};
     QVERIFY(house->UpdateNotes(changed));
     QCOMPARE(folder.value("SELECT COUNT(*) FROM tblNotes").toInt(), 1);
     QCOMPARE(folder.value("SELECT NoteText FROM tblNotes WHERE NoteID = 'QDN-1'").toString(), stored);
+    QCOMPARE(folder.value("SELECT typeof(NoteText) FROM tblNotes").toString(), "text");
     QCOMPARE(boxes.count(), 0);
 }
 

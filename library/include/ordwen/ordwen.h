@@ -122,6 +122,9 @@ public:
     // Runs one statement; a SELECT gives its rows, anything else an empty recordset.
     // Nothing on failure, with the engine's error kept for ErrorNumber / ErrorDescription.
     RecordsetPtr Execute(const QString &statement);
+    // Runs one statement that gives no rows, with each "?" in it bound to the next of values,
+    // stored as given; otherwise as Execute.
+    RecordsetPtr Execute(const QString &statement, const QStringList &values);
 
     // The last failure: the database engine's result code and message text.
     int ErrorNumber() const;

@@ -15,7 +15,6 @@
 #include "controls/ListView.h"
 #include "main_window/frmOrdwen.h"
 #include "startup/modGlobal.h"
-#include "tools/Memory.h"
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
@@ -997,7 +996,6 @@ void addTimedLines(std::vector<Line> &lines, const Collector &c, int n, double e
 } // namespace
 
 int main(int argc, char **argv) {
-    tools::ReturnLargeBlocksWhenFreed(); // as the program starts
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));

@@ -20,7 +20,7 @@ void SetLibraryFolder(const QString &folder);
 // bound beside the text it is neither copied into the statement nor read by the engine's
 // parser, each of which would cost as much as the note again.
 struct Statement {
-    Statement(QString sql = {}) : text(std::move(sql)) {} // NOLINT: a text is a whole statement
+    Statement(QString sql = {}) : text(std::move(sql)) {} // implicit: most statements are a text alone
 
     // Writes a "?" for value, which is stored exactly as given (no apostrophes doubled).
     void bind(QString value);

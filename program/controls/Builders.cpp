@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -121,6 +122,20 @@ QLineEdit *TextBox(QWidget *parent, const QString &name, const QRect &geometry, 
     if (maxLength > 0)
         box->setMaxLength(maxLength);
     box->setAlignment(alignment | Qt::AlignVCenter);
+    if (!toolTip.isEmpty())
+        box->setToolTip(toolTip);
+    return box;
+}
+
+QPlainTextEdit *PlainTextBox(QWidget *parent, const QString &name, const QRect &geometry,
+                             const QString &toolTip) {
+    auto *box = new QPlainTextEdit(parent);
+    box->setObjectName(name);
+    box->setGeometry(geometry);
+    // A scroll bar that came and went would change the width of the lines, and a new width
+    // touches every line of the text.
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setTabChangesFocus(true);
     if (!toolTip.isEmpty())
         box->setToolTip(toolTip);
     return box;
@@ -315,14 +330,12 @@ QString withBreaks(const QString &shown, const QByteArray &breaks) {
     return text;
 }
 
-} // namespace
-
-void ShowStoredText(QTextEdit *box, const QString &text) {
+template <class Box> void showStoredIn(Box *box, const QString &text) {
     box->setPlainText(text);
     box->setProperty(StoredBreaks, lineBreaks(text));
 }
 
-QString StoredText(const QTextEdit *box) {
+template <class Box> QString storedTextOf(const Box *box) {
     const QByteArray breaks = box->property(StoredBreaks).toByteArray();
     const QTextDocument *document = box->document();
     if (breaks.isEmpty() || !document->rootFrame()->childFrames().isEmpty())
@@ -355,9 +368,30 @@ QString StoredText(const QTextEdit *box) {
     return text;
 }
 
-void ClearStoredText(QTextEdit *box) {
+template <class Box> void clearStoredIn(Box *box) {
     box->clear();
     box->setProperty(StoredBreaks, QVariant());
+}
+
+} // namespace
+
+void ShowStoredText(QTextEdit *box, const QString &text) {
+    showStoredIn(box, text);
+}
+void ShowStoredText(QPlainTextEdit *box, const QString &text) {
+    showStoredIn(box, text);
+}
+QString StoredText(const QTextEdit *box) {
+    return storedTextOf(box);
+}
+QString StoredText(const QPlainTextEdit *box) {
+    return storedTextOf(box);
+}
+void ClearStoredText(QTextEdit *box) {
+    clearStoredIn(box);
+}
+void ClearStoredText(QPlainTextEdit *box) {
+    clearStoredIn(box);
 }
 
 } // namespace controls

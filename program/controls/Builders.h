@@ -17,6 +17,7 @@ class QPushButton;
 class QRadioButton;
 class QRect;
 class QTextEdit;
+class QPlainTextEdit;
 class QWidget;
 
 namespace controls {
@@ -35,6 +36,10 @@ QLineEdit *TextBox(QWidget *parent, const QString &name, const QRect &geometry, 
                    Qt::Alignment alignment = Qt::AlignLeft, const QString &toolTip = {});
 QTextEdit *RichTextBox(QWidget *parent, const QString &name, const QRect &geometry,
                        const QString &toolTip = {});
+// A box of plain text only, laid out a screenful at a time: for a text that may be megabytes
+// long, which a rich-text box would lay out whole.
+QPlainTextEdit *PlainTextBox(QWidget *parent, const QString &name, const QRect &geometry,
+                             const QString &toolTip = {});
 QPushButton *Button(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry,
                     const QString &toolTip = {});
 
@@ -86,12 +91,15 @@ void ClearStoredText(QLineEdit *box);
 // LF, the Unicode line and paragraph separators) into one and the same; the stored breaks are
 // remembered so that StoredText gives them back.
 void ShowStoredText(QTextEdit *box, const QString &text);
+void ShowStoredText(QPlainTextEdit *box, const QString &text);
 // The box's text with its CR LF, CR and LF breaks as they were stored, in order, so that a
 // text saved unchanged is stored unchanged; breaks the user added take the form of the last
 // stored one. The Unicode separators come back as LF.
 // The plain text of a box that holds no stored text.
 QString StoredText(const QTextEdit *box);
+QString StoredText(const QPlainTextEdit *box);
 // Empties a box that ShowStoredText filled; what is typed next is a new text.
 void ClearStoredText(QTextEdit *box);
+void ClearStoredText(QPlainTextEdit *box);
 
 } // namespace controls

@@ -13,9 +13,9 @@
 #include "startup/modGlobal.h"
 
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextDocument>
-#include <QTextEdit>
 
 ClipboardTab::ClipboardTab(frmOrdwen &main) : m_main(main) {
     setObjectName(QStringLiteral("tabClipboard"));
@@ -30,8 +30,9 @@ ClipboardTab::ClipboardTab(frmOrdwen &main) : m_main(main) {
 
     QLabel *noteLabel = controls::Label(this, QStringLiteral("Enter new note or edit existing note below"),
                                         Twips::Rect(90, 4320, 8400, 300));
-    rtNotes = controls::RichTextBox(this, QStringLiteral("rtNotes"), Twips::Rect(90, 4650, 8400, 4170),
-                                    QStringLiteral(" 250 characters max! "));
+    // Plain text, laid out a screenful at a time: a note may be megabytes long.
+    rtNotes = controls::PlainTextBox(this, QStringLiteral("rtNotes"), Twips::Rect(90, 4650, 8400, 4170),
+                                     QStringLiteral(" 250 characters max! "));
     controls::NameAfterLabel(noteLabel, rtNotes);
     lblNoteID = controls::HiddenLabel(this, QStringLiteral("lblNoteID"));
 

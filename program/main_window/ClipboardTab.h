@@ -9,7 +9,7 @@ class ListView;
 class QLabel;
 class QPixmap;
 class QPushButton;
-class QTextEdit;
+class QPlainTextEdit;
 class frmOrdwen;
 
 class ClipboardTab : public QWidget {
@@ -33,7 +33,7 @@ private:
 
     frmOrdwen &m_main;
     ListView *lvNotes = nullptr;
-    QTextEdit *rtNotes = nullptr;
+    QPlainTextEdit *rtNotes = nullptr;
     QLabel *lblNoteID = nullptr; // never shown: the chosen note's NoteID
     QLabel *imgClipBoard = nullptr;
     QPushButton *cmdSaveNotes = nullptr;

@@ -155,6 +155,7 @@ void TrimTextBoxes(QWidget &window) {
             if (trimmed != line->text())
                 line->setText(trimmed);
         } else if (auto *rich = qobject_cast<QTextEdit *>(widget)) {
+            // Setting its text drops any formatting, as trimming a rich-text box always has.
             if (QString text = rich->toPlainText(); trimInPlace(text))
                 rich->setPlainText(text);
         } else if (auto *plain = qobject_cast<QPlainTextEdit *>(widget)) {

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -280,7 +281,7 @@ private:
         // A note saved, then chosen and printed.
         m_script.push_back(showTab(4));
         m_script.push_back(until([this, no] {
-            type(main<QTextEdit>(QStringLiteral("rtNotes")),
+            type(main<QPlainTextEdit>(QStringLiteral("rtNotes")),
                  QStringLiteral("Order more cloths, ask Ann's key"));
             expect({{QStringLiteral("Record Saved Successfully"), no}});
             click(main<QPushButton>(QStringLiteral("cmdSaveNotes")));

@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -123,7 +124,7 @@ public:
 
     // ---- Clipboard ----
     ListView *lvNotes = find<ListView>("lvNotes");
-    QTextEdit *rtNotes = find<QTextEdit>("rtNotes");
+    QPlainTextEdit *rtNotes = find<QPlainTextEdit>("rtNotes");
     QLabel *lblNoteID = find<QLabel>("lblNoteID");
     QLabel *imgClipBoard = find<QLabel>("imgClipBoard");
     QPushButton *cmdSaveNotes = find<QPushButton>("cmdSaveNotes");

@@ -87,9 +87,9 @@ void ShowStoredText(QLineEdit *box, const QString &text);
 // Empties a box that ShowStoredText filled, with its typing limit as laid out again.
 void ClearStoredText(QLineEdit *box);
 
-// Shows a stored text in a rich-text or plain-text box. The box turns every kind of line break (CR LF, CR,
-// LF, the Unicode line and paragraph separators) into one and the same; the stored breaks are
-// remembered so that StoredText gives them back.
+// Shows a stored text in a rich-text or plain-text box. The box turns every kind of line break
+// (CR LF, CR, LF, the Unicode line and paragraph separators) into one and the same; the stored
+// breaks are remembered so that StoredText gives them back.
 void ShowStoredText(QTextEdit *box, const QString &text);
 void ShowStoredText(QPlainTextEdit *box, const QString &text);
 // The box's text with its CR LF, CR and LF breaks as they were stored, in order, so that a

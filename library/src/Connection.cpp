@@ -192,6 +192,12 @@ public:
         return std::make_shared<Recordset>(std::move(names), std::move(rows));
     }
 
+    // A call that needs the connection open came while it was closed.
+    void notOpen() {
+        errorNumber = SQLITE_MISUSE;
+        errorDescription = QStringLiteral("the connection is not open");
+    }
+
     RecordsetPtr tooBig() {
         errorNumber = SQLITE_TOOBIG;
         errorDescription = QStringLiteral("string or blob too big");
@@ -310,8 +316,7 @@ bool Connection::IsOpen() const {
 
 bool Connection::BeginTrans() {
     if (!IsOpen()) {
-        d->errorNumber = SQLITE_MISUSE;
-        d->errorDescription = QStringLiteral("the connection is not open");
+        d->notOpen();
         return false;
     }
     if (!d->run(QStringLiteral("BEGIN")))
@@ -338,8 +343,7 @@ bool Connection::RollbackTrans() {
 
 RecordsetPtr Connection::Execute(const QString &statement) {
     if (!IsOpen()) {
-        d->errorNumber = SQLITE_MISUSE;
-        d->errorDescription = QStringLiteral("the connection is not open");
+        d->notOpen();
         return {};
     }
     if (std::optional<RecordsetPtr> rows = d->readRows(statement))
@@ -373,8 +377,7 @@ RecordsetPtr Connection::Execute(const QString &statement) {
 
 RecordsetPtr Connection::Execute(const QString &statement, const QStringList &values) {
     if (!IsOpen()) {
-        d->errorNumber = SQLITE_MISUSE;
-        d->errorDescription = QStringLiteral("the connection is not open");
+        d->notOpen();
         return {};
     }
     QSqlQuery query(d->database());

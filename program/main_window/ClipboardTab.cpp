@@ -76,8 +76,11 @@ void ClipboardTab::lvNotes_Click() {
         lblNoteID->setText(lvNotes->Key(row));
         // The stored text whole, line breaks included (the row shows it on one line), and
         // saved back with its breaks as stored. The leading blank goes again when the note is
-        // saved, which trims the editor first.
-        controls::ShowStoredText(rtNotes, QLatin1Char(' ') + lvNotes->Value(row, 1).toString());
+        // saved, which trims the editor first. The blank goes in front of the text the list
+        // gave, not into a second copy of it (a long note would be held three times at once).
+        QString text = lvNotes->Value(row, 1).toString();
+        text.prepend(QLatin1Char(' '));
+        controls::ShowStoredText(rtNotes, text);
     }
 }
 

@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <QRegularExpression>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -16,6 +17,8 @@
 #include <map>
 #include <numeric>
 #include <vector>
+
+#include <sqlite3.h>
 
 namespace reports {
 
@@ -83,10 +86,97 @@ Grouping parseGrouping(const QString &text) {
     return {match.captured(1).trimmed(), match.captured(2), match.captured(3)};
 }
 
+// The SQLite connection under the data source's QSQLITE connection, or nothing on another
+// driver.
+sqlite3 *nativeHandle(const QSqlDatabase &db) {
+    const QSqlDriver *driver = db.driver();
+    const QVariant handle = driver ? driver->handle() : QVariant();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3 *const *>(handle.constData());
+}
+
+// The rows straight from SQLite, each value of the kind the QSQLITE driver gives: a text is
+// converted once from the database's UTF-8, where the driver first has SQLite make a UTF-16
+// copy of it (for a long note, tens of megabytes more while it prints). Nothing when the
+// statement fails: the driver then runs it again and words the error.
+std::optional<RowsetPtr> readNative(sqlite3 *db, const QString &statement, const QVariantList &parameters) {
+    sqlite3_stmt *query = nullptr;
+    const int bytes = int((statement.size() + 1) * qsizetype(sizeof(QChar)));
+    const auto finish = [&query] {
+        sqlite3_finalize(query);
+        return std::nullopt;
+    };
+    if (sqlite3_prepare16_v2(db, statement.constData(), bytes, &query, nullptr) != SQLITE_OK || !query ||
+        sqlite3_bind_parameter_count(query) != int(parameters.size()))
+        return finish();
+    // Only the kinds the data source passes; any other is left to the driver's own binding.
+    for (int i = 0; i < int(parameters.size()); ++i) {
+        const QVariant &parameter = parameters[i];
+        const int kind = parameter.typeId();
+        int bound = SQLITE_MISUSE;
+        if (kind == QMetaType::QString) {
+            const QString text = parameter.toString();
+            // A null text is bound as Null, as the driver binds it.
+            bound = text.isNull()
+                        ? sqlite3_bind_null(query, i + 1)
+                        : sqlite3_bind_text16(query, i + 1, text.constData(),
+                                              int(text.size() * qsizetype(sizeof(QChar))), SQLITE_TRANSIENT);
+        } else if (kind == QMetaType::Int || kind == QMetaType::LongLong) {
+            bound = sqlite3_bind_int64(query, i + 1, parameter.toLongLong());
+        } else if (!parameter.isValid()) {
+            bound = sqlite3_bind_null(query, i + 1);
+        }
+        if (bound != SQLITE_OK)
+            return finish();
+    }
+    const int columns = sqlite3_column_count(query);
+    QStringList fields;
+    for (int c = 0; c < columns; ++c)
+        fields << QString::fromUtf8(sqlite3_column_name(query, c)).remove(QLatin1Char('"'));
+    QList<QVariantList> rows;
+    int result = SQLITE_ROW;
+    while ((result = sqlite3_step(query)) == SQLITE_ROW) {
+        QVariantList values;
+        values.reserve(columns);
+        for (int c = 0; c < columns; ++c) {
+            switch (sqlite3_column_type(query, c)) {
+            case SQLITE_NULL:
+                values << QVariant(QMetaType::fromType<QString>());
+                break;
+            case SQLITE_INTEGER:
+                values << QVariant(qlonglong(sqlite3_column_int64(query, c)));
+                break;
+            case SQLITE_FLOAT:
+                values << QVariant(sqlite3_column_double(query, c));
+                break;
+            case SQLITE_BLOB:
+                values << QVariant(QByteArray(static_cast<const char *>(sqlite3_column_blob(query, c)),
+                                              sqlite3_column_bytes(query, c)));
+                break;
+            default: {
+                const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(query, c));
+                values << QVariant(QString::fromUtf8(text ? text : "", sqlite3_column_bytes(query, c)));
+                break;
+            }
+            }
+        }
+        rows << std::move(values);
+    }
+    if (result != SQLITE_DONE)
+        return finish();
+    sqlite3_finalize(query);
+    return std::make_shared<Rowset>(fields, rows);
+}
+
 // Runs one statement and copies its rows out, so that no read stays pending on the
 // connection (a pending read would keep the file locked against the program's saves).
 RowsetPtr runStatement(const QSqlDatabase &db, const QString &statement, const QVariantList &parameters,
                        QString &error) {
+    if (sqlite3 *native = nativeHandle(db)) {
+        if (std::optional<RowsetPtr> rows = readNative(native, statement, parameters))
+            return *rows;
+    }
     QSqlQuery query(db);
     query.setForwardOnly(true);
     if (!query.prepare(statement)) {

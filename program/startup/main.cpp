@@ -1,10 +1,12 @@
 // The program brisola: start-up, then the main window's event loop until CloseAll ends it.
 #include "startup/modGlobal.h"
 #include "startup/modMain.h"
+#include "tools/ProcessMemory.h"
 
 #include <QApplication>
 
 int main(int argc, char **argv) {
+    tools::ReturnLargeBlocksWhenFreed();
     QApplication app(argc, argv);
     modMain::Main();
     app.exec();

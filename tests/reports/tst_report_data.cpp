@@ -6,6 +6,8 @@
 
 #include <QFileInfo>
 #include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QSqlRecord>
 
 using reports::Command;
 using reports::DataReport;
@@ -20,6 +22,8 @@ private slots:
     void invoiceJoinsProfile();
     void parameterIsBoundNotPasted_data();
     void parameterIsBoundNotPasted();
+    void readsValuesAsTheDriver_data();
+    void readsValuesAsTheDriver();
     void readersOrder_data();
     void readersOrder();
     void groupsClientsByType();
@@ -126,6 +130,51 @@ void TestReportData::parameterIsBoundNotPasted() {
     QVERIFY(data.Execute(Command::cmdNotes, noteID));
     QCOMPARE(column(*data.Result(Command::cmdNotes), "NoteID"), expected);
     QCOMPARE(f.folder.value("SELECT COUNT(*) FROM tblNotes").toInt(), 3);
+}
+
+// The data source reads rows itself: each value (Null, numbers, texts), each field name and
+// the bound parameter (a missing one binds Null) must come as the database driver gives them.
+void TestReportData::readsValuesAsTheDriver_data() {
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QVariant>("parameter");
+    QTest::newRow("clients, Null type") << int(Command::cmdClients) << QVariant();
+    QTest::newRow("invoice joined to no profile") << int(Command::cmdInvoice) << QVariant("INV-3");
+    QTest::newRow("note") << int(Command::cmdNotes) << QVariant("QDN-1");
+    QTest::newRow("missing parameter") << int(Command::cmdNotes) << QVariant();
+}
+
+void TestReportData::readsValuesAsTheDriver() {
+    QFETCH(int, command);
+    QFETCH(QVariant, parameter);
+    ReportFixture f;
+    QVERIFY(f.seedClient("QD-1", QString(), "Zoë", "0"));
+    QVERIFY(f.seedInvoice("INV-3"));
+    QVERIFY(f.seedNote("QDN-1", "first\r\nline"));
+    QVERIFY(f.seedNote("", "a note without a number"));
+    QVERIFY(DataReport::Instance().Execute(Command(command), parameter));
+    const reports::Rowset &rows = *DataReport::Instance().Result(Command(command));
+    QSqlQuery query(QSqlDatabase::database(DataReport::ConnectionName(), false));
+    QVERIFY(query.prepare(DataReport::CommandText(Command(command))));
+    if (command == int(Command::cmdInvoice) || command == int(Command::cmdNotes))
+        query.addBindValue(parameter.isValid() ? parameter.toString() : QString());
+    QVERIFY(query.exec());
+    const auto shown = [](const QVariant &v) {
+        return QStringLiteral("%1 %2 %3|").arg(v.typeName()).arg(v.isNull()).arg(v.toString());
+    };
+    QStringList read{rows.Fields().join(u',')}, expected{QString()};
+    for (int c = 0; c < query.record().count(); ++c)
+        expected[0] += (c ? "," : "") + query.record().fieldName(c);
+    while (query.next()) {
+        expected << QString();
+        for (int c = 0; c < query.record().count(); ++c)
+            expected.back() += shown(query.value(c).isNull() ? QVariant() : query.value(c));
+    }
+    for (int r = 0; r < rows.RowCount(); ++r) {
+        read << QString();
+        for (int c = 0; c < rows.Fields().size(); ++c)
+            read.back() += shown(rows.Value(r, c));
+    }
+    QCOMPARE(read, expected);
 }
 
 void TestReportData::readersOrder_data() {

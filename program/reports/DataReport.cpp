@@ -107,7 +107,10 @@ std::optional<RowsetPtr> readNative(sqlite3 *db, const QString &statement, const
         sqlite3_finalize(query);
         return std::nullopt;
     };
-    if (sqlite3_prepare16_v2(db, statement.constData(), bytes, &query, nullptr) != SQLITE_OK || !query ||
+    const void *tail = nullptr;
+    // More than one statement is refused by the driver, so it is left to the driver.
+    if (sqlite3_prepare16_v2(db, statement.constData(), bytes, &query, &tail) != SQLITE_OK || !query ||
+        !QStringView(static_cast<const QChar *>(tail)).trimmed().isEmpty() ||
         sqlite3_bind_parameter_count(query) != int(parameters.size()))
         return finish();
     // Only the kinds the data source passes; any other is left to the driver's own binding.

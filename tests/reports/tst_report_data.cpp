@@ -132,8 +132,7 @@ void TestReportData::parameterIsBoundNotPasted() {
     QCOMPARE(f.folder.value("SELECT COUNT(*) FROM tblNotes").toInt(), 3);
 }
 
-// The data source reads rows itself: each value (Null, numbers, texts), each field name and
-// the bound parameter (a missing one binds Null) must come as the database driver gives them.
+// Each field name and value, by kind and text, as the driver reads it (a missing parameter: Null).
 void TestReportData::readsValuesAsTheDriver_data() {
     QTest::addColumn<int>("command");
     QTest::addColumn<QVariant>("parameter");
@@ -147,10 +146,8 @@ void TestReportData::readsValuesAsTheDriver() {
     QFETCH(int, command);
     QFETCH(QVariant, parameter);
     ReportFixture f;
-    QVERIFY(f.seedClient("QD-1", QString(), "Zoë", "0"));
-    QVERIFY(f.seedInvoice("INV-3"));
-    QVERIFY(f.seedNote("QDN-1", "first\r\nline"));
-    QVERIFY(f.seedNote("", "a note without a number"));
+    QVERIFY(f.seedClient("QD-1", QString(), "Zoë", "0") && f.seedInvoice("INV-3"));
+    QVERIFY(f.seedNote("QDN-1", "first\r\nline") && f.seedNote("", "a note without a number"));
     QVERIFY(DataReport::Instance().Execute(Command(command), parameter));
     const reports::Rowset &rows = *DataReport::Instance().Result(Command(command));
     QSqlQuery query(QSqlDatabase::database(DataReport::ConnectionName(), false));
@@ -158,7 +155,6 @@ void TestReportData::readsValuesAsTheDriver() {
     if (command == int(Command::cmdInvoice) || command == int(Command::cmdNotes))
         query.addBindValue(parameter.isValid() ? parameter.toString() : QString());
     QVERIFY(query.exec());
-    // Each field name, then each value of each row by its kind and text (Null: no kind).
     const auto shown = [](const QVariant &v) {
         return QString::fromLatin1(v.typeName()) + u' ' + v.toString();
     };

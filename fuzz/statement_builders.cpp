@@ -109,16 +109,29 @@ struct Scratch {
         q.next();
         return q.value(0).toInt();
     }
-    // Every row of the table, oldest first, as column -> value.
+    // Every row of the table, oldest first, as column -> value. A text is taken from its stored
+    // UTF-8 bytes, as the library reads it: the driver's UTF-16 read has SQLite turn the
+    // noncharacters U+FFFE and U+FFFF into U+FFFD, though they are stored whole.
     QList<QVariantMap> rows(const char *table) {
-        QSqlQuery q = query(QStringLiteral("SELECT * FROM ") + QLatin1String(table) +
-                            QStringLiteral(" ORDER BY rowid"));
+        const QString order =
+            QStringLiteral(" FROM ") + QLatin1String(table) + QStringLiteral(" ORDER BY rowid");
+        QSqlQuery q = query(QStringLiteral("SELECT *") + order);
+        const QSqlRecord record = q.record();
+        QStringList bytes;
+        for (int i = 0; i < record.count(); ++i)
+            bytes << QStringLiteral("CAST(%1 AS BLOB)").arg(record.fieldName(i));
+        QSqlQuery stored = query(QStringLiteral("SELECT ") + bytes.join(QLatin1Char(',')) + order);
         QList<QVariantMap> result;
-        while (q.next()) {
+        while (q.next() && stored.next()) {
             QVariantMap row;
-            const QSqlRecord record = q.record();
-            for (int i = 0; i < record.count(); ++i)
-                row.insert(record.fieldName(i), q.isNull(i) ? QVariant() : q.value(i));
+            for (int i = 0; i < record.count(); ++i) {
+                const QVariant value = q.value(i);
+                row.insert(record.fieldName(i),
+                           q.isNull(i) ? QVariant()
+                           : value.typeId() == QMetaType::QString
+                               ? QVariant(QString::fromUtf8(stored.value(i).toByteArray()))
+                               : value);
+            }
             result << row;
         }
         return result;
